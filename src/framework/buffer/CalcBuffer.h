@@ -1,0 +1,78 @@
+#pragma once
+
+#include "framework/buffer/BufferContext.h"
+#include "framework/buffer/CalculatorSpec.h"
+#include "framework/buffer/DataRecord.h"
+#include "framework/buffer/OptionsRecord.h"
+
+#include <string>
+#include <vector>
+
+namespace quarvex::framework {
+
+// The calculation buffer every calculator is built on: it owns the data record and the options
+// record, keeps them in the settings store under the calculator's key, applies the defaults
+// levels, and produces the copied and printed results from the field table. A calculator adds
+// its Calculate (and whatever is really its own).
+class CalcBuffer {
+public:
+    CalcBuffer(const CalculatorSpec& spec, BufferContext& context);
+    virtual ~CalcBuffer() = default;
+    CalcBuffer(const CalcBuffer&) = delete;
+    CalcBuffer& operator=(const CalcBuffer&) = delete;
+
+    const CalculatorSpec& Spec() const { return spec_; }
+    BufferContext& Context() const { return context_; }
+    DataRecord& Data() { return data_; }
+    const DataRecord& Data() const { return data_; }
+    OptionsRecord& Options() { return options_; }
+    const OptionsRecord& Options() const { return options_; }
+
+    // Prompts and publisher's values.
+    virtual void InitData();
+    // Initial local defaults; "Last entered calculation" and "Publisher's" selected.
+    void InitOptions();
+    // Computes from the data record and copies the results back; errors propagate and leave
+    // the record as it was.
+    virtual void Calculate() = 0;
+
+    // The last entered calculation under the prompts of the calculator's key.
+    void SaveLast() const;
+    void LoadLast();
+    // The local defaults under "Default" + prompt, and the five flags.
+    void SaveOptions() const;
+    void LoadOptions();
+    virtual void UseLocalDefaults();
+    virtual void UseGlobalDefaults();
+
+    void SetTitle(std::string title) { title_ = std::move(title); }
+    const std::string& Title() const { return title_; }
+
+    // The field of the data record that the last calculation solved, for the marker beside it;
+    // -1 when the calculator does not solve for one of its inputs.
+    virtual int SolvedField() const { return -1; }
+
+    // Title, two line breaks, then one formatted row per output row ("\r\n" line ends).
+    virtual std::string CopyText() const;
+    void CopyToClipboard() const;
+    // The printed rows of the one-page result printout ('\t'-separated).
+    virtual std::vector<std::string> PrintRows() const;
+    // Runs the print job of the one-page result printout; false when cancelled.
+    virtual bool Print() const;
+
+    // The key of this calculator below the user root: "Software\...\Quarvex!\Loan Calculator".
+    std::string StoreKey() const;
+
+protected:
+    // The value a row shows, as a Format argument (list text for choices, a date as text).
+    virtual std::string FormatRow(const OutputRow& row, bool forPrint) const;
+
+private:
+    const CalculatorSpec& spec_;
+    BufferContext& context_;
+    DataRecord data_;
+    OptionsRecord options_;
+    std::string title_;
+};
+
+} // namespace quarvex::framework

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "framework/buffer/FieldSpec.h"
+#include "framework/buffer/OptionsRecord.h"
+#include "framework/settings/GlobalSettingsTable.h"
+
+#include <functional>
+#include <span>
+#include <string_view>
+
+namespace quarvex::framework {
+
+class DataRecord;
+
+// One row of the copied and printed results: the caption and value of a field, formatted with
+// a copy pattern ("%-24s %16.2m\r\n") and a print pattern ("\t%-24s\t%16.2m"). The caption is
+// the field's prompt without its first '&' unless the row names its own.
+struct OutputRow {
+    std::size_t field = 0;
+    std::string_view copyFormat;
+    std::string_view printFormat;
+    std::string_view caption = {};
+    // Rows that need more than caption and value (a date with its weekday) build their own
+    // copy and print text; empty for ordinary rows.
+    std::function<std::string(const DataRecord&, bool forPrint)> custom = {};
+};
+
+// Which global setting fills which data field when a calculator opens with "Defaults" and
+// "Global".
+struct GlobalDefaultSpec {
+    GlobalSetting setting;
+    std::size_t target = 0;
+};
+
+// Everything that makes one calculator: its name, fields, defaults and output rows.
+struct CalculatorSpec {
+    std::string_view stem; // command-line name: "loan"
+    std::string_view name; // stored key and window caption: "Loan Calculator"
+    int maxInstances = 2;
+    int helpTopic = 0; // the "&Help" button
+    int optionsHelpTopic = 301;
+    std::span<const FieldSpec> fields;
+    std::span<const LocalDefaultSpec> localDefaults;
+    std::span<const GlobalDefaultSpec> globalDefaults;
+    std::span<const OutputRow> rows;
+};
+
+} // namespace quarvex::framework
