@@ -176,6 +176,17 @@ void CalcBuffer::UseGlobalDefaults() {
     }
 }
 
+void CalcBuffer::UseOpeningValues() {
+    const OptionFlags& flags = options_.flags;
+    if (flags.lastCalculation) {
+        LoadLast();
+    } else if (flags.defaults && flags.local) {
+        UseLocalDefaults();
+    } else if (flags.defaults && flags.global) {
+        UseGlobalDefaults();
+    }
+}
+
 std::string CalcBuffer::FormatRow(const OutputRow& row, bool forPrint) const {
     if (row.custom) {
         return row.custom(data_, forPrint);

@@ -44,6 +44,10 @@ public:
     void LoadOptions();
     virtual void UseLocalDefaults();
     virtual void UseGlobalDefaults();
+    // The values a calculator opens with when no other window of it has calculated: the last
+    // entered calculation, or the defaults level the options choose; the publisher's values
+    // stay otherwise.
+    void UseOpeningValues();
 
     void SetTitle(std::string title) { title_ = std::move(title); }
     const std::string& Title() const { return title_; }

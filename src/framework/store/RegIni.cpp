@@ -168,6 +168,9 @@ bool RegIni::KeyExists(std::string_view path) const {
 }
 
 void RegIni::Change(RegChange change) {
+    if (options_.readOnly) {
+        throw ERegIni("The settings \"" + file_.string() + "\" are open for reading only.");
+    }
     Refresh();
     ApplyChange(tree_, change);
     pending_.push_back(std::move(change));
@@ -231,6 +234,10 @@ void RegIni::Reload() const {
 }
 
 RegKeyTree RegIni::RecoverDamagedFile(const RegTextError& error) const {
+    if (options_.readOnly) {
+        NoteDamage(error, "It was left as it is.");
+        return RegKeyTree();
+    }
     try {
         settings_file::ExclusiveLock lock(lockFile_);
         // Another program may have replaced the file since it was read.

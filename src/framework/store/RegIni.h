@@ -19,6 +19,9 @@ struct RegIniOptions {
     // Runs after the new file is complete and synced, just before it replaces the old one.
     // Tests throw from it to show that an interrupted write leaves the old file as it was.
     settings_file::BeforeReplaceHook beforeReplace;
+    // Reading only, as the command line does: every write raises ERegIni, and a damaged file
+    // is left where it is (reads see an empty store).
+    bool readOnly = false;
 };
 
 // The user's settings: keys below one root, each holding named values of four kinds

@@ -1,0 +1,45 @@
+#include "calculators/Catalog.h"
+
+#include "calculators/Loan.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace quarvex::calculators {
+
+namespace {
+
+template <class Buffer>
+std::unique_ptr<framework::CalcBuffer> Make(framework::BufferContext& context) {
+    return std::make_unique<Buffer>(context);
+}
+
+template <class Buffer> constexpr CalculatorEntry Entry() {
+    return {&Buffer::Definition, &Make<Buffer>};
+}
+
+const CalculatorEntry kCalculators[] = {
+    Entry<TcbLoan>(),
+};
+
+bool SameStem(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+} // namespace
+
+std::span<const CalculatorEntry> Calculators() {
+    return kCalculators;
+}
+
+const CalculatorEntry* FindCalculator(std::string_view stem) {
+    const auto found = std::find_if(
+        std::begin(kCalculators), std::end(kCalculators),
+        [stem](const CalculatorEntry& entry) { return SameStem(entry.Spec().stem, stem); });
+    return found == std::end(kCalculators) ? nullptr : found;
+}
+
+} // namespace quarvex::calculators

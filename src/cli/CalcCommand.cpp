@@ -1,0 +1,202 @@
+#include "cli/CalcCommand.h"
+
+#include "calculators/Catalog.h"
+#include "cli/CliServices.h"
+#include "cli/FieldInput.h"
+#include "cli/JsonFields.h"
+#include "framework/buffer/ErrorText.h"
+#include "framework/dates/DateText.h"
+#include "framework/dates/SystemClock.h"
+#include "framework/masks/NumberConventions.h"
+#include "framework/report/ReportFont.h"
+#include "framework/settings/ApplicationValues.h"
+#include "framework/store/RegIni.h"
+#include "framework/store/StorePaths.h"
+
+#include <algorithm>
+#include <cctype>
+#include <memory>
+#include <optional>
+
+namespace quarvex::cli {
+
+namespace {
+
+using calculators::CalculatorEntry;
+using framework::FieldSpec;
+
+struct Request {
+    const CalculatorEntry* calculator = nullptr;
+    bool listFields = false;
+    bool json = false;
+    bool settings = false;
+    std::optional<std::int32_t> today;
+    std::vector<std::pair<std::size_t, framework::FieldValue>> values;
+};
+
+// Arguments that cannot be used: the message, and exit code 2.
+struct BadArguments {
+    std::string message;
+};
+
+bool SameName(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+std::size_t FindField(const framework::CalculatorSpec& spec, std::string_view name) {
+    for (std::size_t i = 0; i < spec.fields.size(); ++i) {
+        if (SameName(spec.fields[i].Name(), name)) {
+            return i;
+        }
+    }
+    std::string names;
+    for (const FieldSpec& field : spec.fields) {
+        names += (names.empty() ? "" : ", ") + std::string(field.Name());
+    }
+    throw BadArguments{std::string(spec.stem) + " has no field '" + std::string(name) +
+                       "'; its fields are " + names};
+}
+
+Request ReadRequest(const std::vector<std::string>& arguments) {
+    Request request;
+    if (arguments.empty()) {
+        throw BadArguments{"usage: quarvex-calc --list | STEM --fields | STEM [NAME=VALUE ...] "
+                           "[--json] [--settings] [--today=YYYY-MM-DD]"};
+    }
+    request.calculator = calculators::FindCalculator(arguments.front());
+    if (request.calculator == nullptr) {
+        throw BadArguments{"no calculator '" + arguments.front() + "' (quarvex-calc --list)"};
+    }
+    const framework::CalculatorSpec& spec = request.calculator->Spec();
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--fields") {
+            request.listFields = true;
+        } else if (argument == "--json") {
+            request.json = true;
+        } else if (argument == "--settings") {
+            request.settings = true;
+        } else if (argument.rfind("--today=", 0) == 0) {
+            const auto day = dates::ParseIsoDate(std::string_view(argument).substr(8));
+            if (day == dates::kNoDate) {
+                throw BadArguments{"--today takes a date as YYYY-MM-DD, not '" +
+                                   argument.substr(8) + "'"};
+            }
+            request.today = day;
+        } else if (const auto equals = argument.find('=');
+                   equals != std::string::npos && argument.rfind("--", 0) != 0) {
+            const std::size_t field = FindField(spec, argument.substr(0, equals));
+            FieldInput input =
+                ParseFieldInput(spec.fields[field], std::string_view(argument).substr(equals + 1));
+            if (auto* problem = std::get_if<std::string>(&input)) {
+                throw BadArguments{*problem};
+            }
+            request.values.emplace_back(field, std::get<framework::FieldValue>(input));
+        } else {
+            throw BadArguments{"unknown argument '" + argument + "'"};
+        }
+    }
+    return request;
+}
+
+void ListCalculators(std::ostream& out) {
+    for (const CalculatorEntry& entry : calculators::Calculators()) {
+        out << entry.Spec().stem << '\t' << entry.Spec().name << '\n';
+    }
+}
+
+void ListFields(const framework::CalculatorSpec& spec, std::ostream& out) {
+    for (const FieldSpec& field : spec.fields) {
+        out << field.Name() << '\t' << field.prompt << '\t' << TypeName(field.type)
+            << (field.IsResult() ? " result" : "") << '\t'
+            << DescribeValue(field, field.publisherValue) << '\t';
+        for (std::size_t i = 0; i < field.list.size(); ++i) {
+            out << (i == 0 ? "" : "|") << field.list[i];
+        }
+        out << '\n';
+    }
+}
+
+// Everything a buffer needs, for one run of the command line.
+struct CliContext {
+    CliContext(std::ostream& err, std::unique_ptr<framework::RegIni> storeIn,
+               std::unique_ptr<Clock> clockIn)
+        : messages(err), store(std::move(storeIn)),
+          clock(std::move(clockIn)), context{*store, messages,    clipboard, printing,
+                                             *clock, conventions, font,      application} {}
+
+    StreamMessages messages;
+    NoClipboard clipboard;
+    NoPrinting printing;
+    std::unique_ptr<framework::RegIni> store;
+    std::unique_ptr<Clock> clock;
+    masks::NumberConventions conventions;
+    report::ReportFont font;
+    framework::ApplicationValues application;
+    framework::BufferContext context;
+};
+
+std::unique_ptr<framework::RegIni> OpenStore(bool settings,
+                                             const framework::EnvironmentLookup& environment) {
+    framework::RegIniOptions options;
+    options.readOnly = true;
+    // Without --settings nothing is read either: an empty store with no file.
+    return std::make_unique<framework::RegIni>(
+        settings ? framework::SettingsFilePath(environment) : std::filesystem::path(), options);
+}
+
+int Calculate(const Request& request, std::ostream& out, std::ostream& err,
+              const framework::EnvironmentLookup& environment) {
+    std::unique_ptr<Clock> clock;
+    if (request.today) {
+        clock = std::make_unique<dates::FixedClock>(*request.today);
+    } else {
+        clock = std::make_unique<dates::SystemClock>();
+    }
+    CliContext cli(err, OpenStore(request.settings, environment), std::move(clock));
+    if (const auto notice = cli.store->TakeRecoveryNotice()) {
+        err << AsLines(*notice) << '\n';
+    }
+    auto buffer = request.calculator->create(cli.context);
+    buffer->SetTitle(std::string(request.calculator->Spec().name));
+    buffer->InitData();
+    if (request.settings) {
+        buffer->LoadOptions();
+        buffer->UseOpeningValues();
+    }
+    for (const auto& [field, value] : request.values) {
+        buffer->Data().SetValue(field, value);
+    }
+    buffer->Calculate();
+    out << (request.json ? JsonFields(*buffer) : AsLines(buffer->CopyText()));
+    return kExitSolved;
+}
+
+} // namespace
+
+int RunQuarvexCalc(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+                   const framework::EnvironmentLookup& environment) {
+    try {
+        if (arguments.size() == 1 && arguments.front() == "--list") {
+            ListCalculators(out);
+            return kExitSolved;
+        }
+        const Request request = ReadRequest(arguments);
+        if (request.listFields) {
+            ListFields(request.calculator->Spec(), out);
+            return kExitSolved;
+        }
+        return Calculate(request, out, err, environment);
+    } catch (const BadArguments& bad) {
+        err << "quarvex-calc: " << bad.message << '\n';
+        return kExitBadArguments;
+    } catch (const std::exception& error) {
+        err << AsLines(framework::ErrorText(error)) << '\n';
+        return kExitCalculationError;
+    }
+}
+
+} // namespace quarvex::cli
