@@ -46,3 +46,39 @@ function(qv_test name)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "QUARVEX_CONFIG_DIR=${CMAKE_CURRENT_BINARY_DIR}/config;QUARVEX_DATA_DIR=${CMAKE_CURRENT_BINARY_DIR}/data")
 endfunction()
+
+# qv_qt_library(<name> [DEPENDS <lib>...])
+# A static library of Qt widgets code (src/ui and below): every .cpp and .h of the calling
+# folder, with moc run on the headers that need it.
+function(qv_qt_library name)
+  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+  file(GLOB headers CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
+  if(NOT sources)
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${name} INTERFACE Qt6::Widgets Qt6::PrintSupport ${ARG_DEPENDS})
+    return()
+  endif()
+  add_library(${name} STATIC ${sources} ${headers})
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC Qt6::Widgets Qt6::PrintSupport ${ARG_DEPENDS})
+endfunction()
+
+# qv_qt_test(<name> [DEPENDS <lib>...])
+# Every .cpp of the calling folder joins one GoogleTest program whose main() starts a
+# QApplication on the offscreen platform; QtTest drives the widgets.
+function(qv_qt_test name)
+  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${name} ${sources} ${PROJECT_SOURCE_DIR}/tests/support/QtTestMain.cpp)
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} Qt6::Test GTest::gtest GTest::gmock)
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QUARVEX_CONFIG_DIR=${CMAKE_CURRENT_BINARY_DIR}/config;QUARVEX_DATA_DIR=${CMAKE_CURRENT_BINARY_DIR}/data")
+endfunction()

@@ -184,6 +184,7 @@ const CalculatorSpec kDefinition = {
     .localDefaults = kLocalDefaults,
     .globalDefaults = kGlobalDefaults,
     .rows = kRows,
+    .note = "Enter a Zero '0'  for Unknown Value",
 };
 
 std::uint8_t Code(const framework::DataRecord& data, std::size_t field) {

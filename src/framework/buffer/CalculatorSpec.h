@@ -43,6 +43,8 @@ struct CalculatorSpec {
     std::span<const LocalDefaultSpec> localDefaults;
     std::span<const GlobalDefaultSpec> globalDefaults;
     std::span<const OutputRow> rows;
+    // A fixed line of guidance on the calculator panel ("Enter a Zero '0'  for Unknown Value").
+    std::string_view note = {};
 };
 
 } // namespace quarvex::framework
