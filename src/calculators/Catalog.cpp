@@ -1,6 +1,16 @@
 #include "calculators/Catalog.h"
 
+#include "calculators/AccPmt.h"
+#include "calculators/AffHse.h"
+#include "calculators/BallPmt.h"
+#include "calculators/EOQ.h"
+#include "calculators/EquRate.h"
+#include "calculators/IntRat.h"
+#include "calculators/Intrst.h"
 #include "calculators/Loan.h"
+#include "calculators/PayReq.h"
+#include "calculators/PreVal.h"
+#include "calculators/SecMor.h"
 
 #include <algorithm>
 #include <cctype>
@@ -19,7 +29,9 @@ template <class Buffer> constexpr CalculatorEntry Entry() {
 }
 
 const CalculatorEntry kCalculators[] = {
-    Entry<TcbLoan>(),
+    Entry<TcbLoan>(),     Entry<TcbPayReq>(),  Entry<TcbPreValAmt>(), Entry<TcbEOQ>(),
+    Entry<TcbSecMor>(),   Entry<TcbAccPmt>(),  Entry<TcbBallPmt>(),   Entry<TcbAffHse>(),
+    Entry<TcbInterest>(), Entry<TcbEquRate>(), Entry<TcbIntRate>(),
 };
 
 bool SameStem(std::string_view a, std::string_view b) {

@@ -171,7 +171,11 @@ int Calculate(const Request& request, std::ostream& out, std::ostream& err,
         buffer->Data().SetValue(field, value);
     }
     buffer->Calculate();
-    out << (request.json ? JsonFields(*buffer) : AsLines(buffer->CopyText()));
+    std::string text = request.json ? JsonFields(*buffer) : AsLines(buffer->CopyText());
+    if (!text.empty() && text.back() != '\n') {
+        text += '\n'; // a copied text may end inside its last line; a terminal's should not
+    }
+    out << text;
     return kExitSolved;
 }
 

@@ -10,6 +10,7 @@
 #include "framework/settings/TbufGlobals.h"
 #include "framework/store/RegIni.h"
 #include "platform/Clipboard.h"
+#include "platform/Clock.h"
 #include "platform/Printing.h"
 
 namespace quarvex::framework {
@@ -72,7 +73,14 @@ CalcBuffer::CalcBuffer(const CalculatorSpec& spec, BufferContext& context)
 
 void CalcBuffer::InitData() {
     data_.Reset();
+    for (std::size_t field = 0; field < data_.Size(); ++field) {
+        if (data_.Spec(field).startsToday) {
+            data_.Set(field, Date{context_.clock.Today()});
+        }
+    }
 }
+
+void CalcBuffer::FormFieldChanged(DataRecord&, std::size_t) const {}
 
 void CalcBuffer::InitOptions() {
     options_.localDefaults.clear();
@@ -151,7 +159,9 @@ void CalcBuffer::UseLocalDefaults() {
     for (std::size_t i = 0; i < spec_.localDefaults.size(); ++i) {
         const LocalDefaultSpec& local = spec_.localDefaults[i];
         const FieldSpec& target = data_.Spec(local.target);
-        const auto value = ConvertValue(options_.localDefaults[i], target.type);
+        const FieldValue& stored = options_.localDefaults[i];
+        const auto value =
+            ConvertValue(local.convert ? local.convert(stored) : stored, target.type);
         if (value && FitsField(*value, target.type, target.list)) {
             data_.SetValue(local.target, *value);
         }
@@ -169,7 +179,8 @@ void CalcBuffer::UseGlobalDefaults() {
         const FieldValue setting =
             std::visit([](const auto& v) -> FieldValue { return FieldValue(v); },
                        settings.Value(global.setting));
-        const auto value = ConvertValue(setting, target.type);
+        const auto value =
+            ConvertValue(global.convert ? global.convert(setting) : setting, target.type);
         if (value && FitsField(*value, target.type, target.list)) {
             data_.SetValue(global.target, *value);
         }
@@ -192,10 +203,14 @@ std::string CalcBuffer::FormatRow(const OutputRow& row, bool forPrint) const {
         return row.custom(data_, forPrint);
     }
     const FieldSpec& spec = data_.Spec(row.field);
+    const std::string& pattern = forPrint ? row.printFormat : row.copyFormat;
+    const report::FormatArg value = RowValue(spec, data_.Value(row.field));
+    if (row.valueOnly) {
+        return report::Format(pattern, {value}, context_.conventions);
+    }
     const std::string caption =
-        row.caption.empty() ? Caption(data_.Prompt(row.field)) : std::string(row.caption);
-    return report::Format(forPrint ? row.printFormat : row.copyFormat,
-                          {caption, RowValue(spec, data_.Value(row.field))}, context_.conventions);
+        row.caption.empty() ? Caption(data_.Prompt(row.field)) : row.caption;
+    return report::Format(pattern, {caption, value}, context_.conventions);
 }
 
 std::string CalcBuffer::CopyText() const {

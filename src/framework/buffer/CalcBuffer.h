@@ -52,6 +52,10 @@ public:
     void SetTitle(std::string title) { title_ = std::move(title); }
     const std::string& Title() const { return title_; }
 
+    // A field of the window's form changed: calculators whose fields are linked (a number of
+    // days and two dates) bring the others in line here. Nothing by default.
+    virtual void FormFieldChanged(DataRecord& form, std::size_t field) const;
+
     // The field of the data record that the last calculation solved, for the marker beside it;
     // -1 when the calculator does not solve for one of its inputs.
     virtual int SolvedField() const { return -1; }

@@ -97,6 +97,7 @@ bool CalculatorController::Calc() {
 
 void CalculatorController::EditField(std::size_t field, FieldValue value) {
     form_.SetValue(field, std::move(value));
+    buffer_->FormFieldChanged(form_, field);
     calculated_ = false;
     MarkUnknown();
 }

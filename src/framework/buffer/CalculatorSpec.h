@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace quarvex::framework {
@@ -17,9 +18,11 @@ class DataRecord;
 // the field's prompt without its first '&' unless the row names its own.
 struct OutputRow {
     std::size_t field = 0;
-    std::string_view copyFormat;
-    std::string_view printFormat;
-    std::string_view caption = {};
+    std::string copyFormat;
+    std::string printFormat;
+    std::string caption = {};
+    // The patterns take the value alone, without the caption (a line of text under results).
+    bool valueOnly = false;
     // Rows that need more than caption and value (a date with its weekday) build their own
     // copy and print text; empty for ordinary rows.
     std::function<std::string(const DataRecord&, bool forPrint)> custom = {};
@@ -30,6 +33,8 @@ struct OutputRow {
 struct GlobalDefaultSpec {
     GlobalSetting setting;
     std::size_t target = 0;
+    // As LocalDefaultSpec::convert.
+    FieldValue (*convert)(const FieldValue&) = nullptr;
 };
 
 // Everything that makes one calculator: its name, fields, defaults and output rows.

@@ -32,6 +32,8 @@ struct FieldSpec {
     ListItems list; // entries of a Choice field
     int helpContext = 0;
     FieldValue publisherValue = 0.0;
+    // A date field whose publisher's value is the day the calculator opens.
+    bool startsToday = false;
 
     bool IsResult() const { return role == FieldRole::Result; }
     // The control name without its lower-case type prefix: "PV" for "oedPV".

@@ -19,6 +19,9 @@ struct LocalDefaultSpec {
     int helpContext = 0;
     FieldValue initial = 0.0;
     std::size_t target = 0;
+    // Turns the default into the target field's value where the two differ in meaning (a
+    // five-entry list index onto a two-entry list); null when the value carries over as it is.
+    FieldValue (*convert)(const FieldValue&) = nullptr;
 };
 
 // The five option flags of every calculator, in their stored order.
