@@ -1,0 +1,131 @@
+#include "cli/CalcCommand.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace quarvex::cli {
+namespace {
+
+struct Outcome {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+Outcome Calc(const std::vector<std::string>& arguments) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code =
+        RunQuarvexCalc(arguments, out, err, [](const std::string&) { return std::nullopt; });
+    return {code, out.str(), err.str()};
+}
+
+// Each case: a question, and lines its answer must hold. The figures come from the
+// calculators' published examples or a spreadsheet's functions worked by hand.
+struct Case {
+    std::vector<std::string> arguments;
+    std::vector<std::string> lines;
+};
+
+TEST(SingleFormulaCalculators, AnswerTheirQuestions) {
+    const Case cases[] = {
+        {{"payreq", "FV=10000", "NumPmts=120", "Rate=6"},
+         {"Required Payment :                 $61.02", "Total Invested:                 $7,322.46",
+          "Gain :                          $2,677.54", "Total Years:                        10.00",
+          "Years To Double:                    11.58"}},
+        // PV(5%, 10, 0, -10000)
+        {{"preval", "FV=10000", "NumPmts=10", "CmpPYR=Annually", "Rate=5"},
+         {"Present Value:                  $6,139.13"}},
+        // RATE(10, 0, -1000, 2000)
+        {{"intrate", "AmtInv=1000", "AmtRet=2000", "NumPmts=10", "CmpPYR=Annually"},
+         {"Annual Rate:                         7.18"}},
+        // EFFECT(12%, 12) = 12.6825 %
+        {{"equrate", "NominalRate=12"},
+         {"Effective Rate at Monthly Compounding:              12.68",
+          "Effective Rate 2X Yearly Compounding:               12.36",
+          "Periodic Rate at this Compounding:                   1.00"}},
+        {{"eoq", "UnitLotSize=1", "AnnualUnits=1000", "CostToWrite=50", "Price=10", "Rate=10"},
+         {"Economic Ordering Quantity:                  $316.23", "Order 316 units."}},
+        {{"eoq", "UnitLotSize=12", "AnnualUnits=12000", "CostToWrite=50", "Price=120", "Rate=10"},
+         {"Order 91 lots of 12 units."}},
+        {{"interest", "PV=1000", "NumDays=365", "Rate=10", "CmpPYR=Simple", "RateBasis=1",
+          "StartDate=2021-01-01", "EndDate=2022-01-01"},
+         {"Interest For Term:                          $100.00",
+          "Annual Percentage Yield (APY):              10.0000",
+          "Start Date?:                   01/01/2021 Friday  "}},
+        // PMT(6%/12, 360, -150000) = 899.33; the second mortgage is interest only
+        {{"secmor", "PP=250000", "CA=50000", "FM=150000", "FT=360", "FIR=6", "SIR=9"},
+         {"Second Payment:                              $375.00",
+          "Both Payments Total:                       $1,274.33"}},
+        {{"accpmt", "PV=100000", "NumPmts=360", "Rate=6", "IncAfter=1", "ExtraPd=100"},
+         {"Periods To Pay Off:                   252"}},
+        // PMT(0.5%, 60, -100000, 50000)
+        {{"ballpmt", "PV=100000", "Rate=6", "FV=50000", "PeriodDue=60"},
+         {"Periodic Payment:               $1,216.64"}},
+        {{"ballpmt", "PV=100000", "Rate=0", "FV=40000", "PeriodDue=60"},
+         {"Periodic Payment:               $1,000.00"}},
+        // PV(0.5%, 360, -1100)
+        {{"affhse", "AnnualIncome=60000", "CashAvailable=20000", "Rate=6", "NumPmts=360",
+          "EstTaxIns=2400", "EstMaintenance=1200", "PercentIncome=28"},
+         {"Amount Financed:                            $183,470.78",
+          "\tCash Available is   9.83% of House Price."}},
+    };
+    for (const Case& c : cases) {
+        const Outcome outcome = Calc(c.arguments);
+        EXPECT_EQ(outcome.code, 0) << c.arguments.front() << ": " << outcome.err;
+        for (const std::string& line : c.lines) {
+            EXPECT_NE(outcome.out.find(line + "\n"), std::string::npos)
+                << c.arguments.front() << " lacks \"" << line << "\" in:\n"
+                << outcome.out;
+        }
+    }
+}
+
+TEST(SingleFormulaCalculators, RefuseWhatTheyCannotAnswer) {
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"accpmt", "PV=1000", "NumPmts=12", "Rate=5", "IncAfter=1", "ExtraPd=10",
+          "CmpPYR=Continuous"},
+         "Unsupported compounding period for this calculator."},
+        {{"ballpmt", "PV=1000", "Rate=5", "FV=500", "PeriodDue=12", "CmpPYR=Simple"},
+         "Unsupported compounding period for this calculator."},
+        {{"payreq", "FV=1000", "NumPmts=12", "Rate=5", "CmpPYR=Simple"},
+         "Unsupported compounding period for this calculator."},
+        {{"equrate", "NominalRate=12", "CmpPYR=Continuous"}, "Not a valid compounding period."},
+        {{"equrate"}, "Too many unknowns. Enter only one Zero value."},
+        {{"payreq", "FV=1000", "NumPmts=0", "Rate=5"}, "Term can't be zero."},
+        {{"ballpmt", "PV=1000", "Rate=5", "FV=500", "PeriodDue=0"}, "Term can't be zero."},
+        {{"ballpmt", "PV=1000", "Rate=5", "FV=0", "PeriodDue=12"},
+         "Field value(s) should be greater than Zero"},
+        {{"affhse", "AnnualIncome=50000", "NumPmts=0", "Rate=5", "PercentIncome=28"},
+         "Term can't be zero."},
+        {{"affhse", "AnnualIncome=0", "NumPmts=360", "Rate=5", "PercentIncome=28"},
+         "Buyers Annual Income can't be Zero "},
+        {{"eoq", "UnitLotSize=1", "AnnualUnits=1000", "CostToWrite=50", "Price=10", "Rate=0"},
+         "Field value(s) should be greater than Zero"},
+        {{"intrate", "AmtInv=1000", "AmtRet=-2000", "NumPmts=10"},
+         "Amount invested and amount returned must have the same sign."},
+        {{"interest", "PV=1000", "NumDays=0", "Rate=5"}, "Term can't be zero."},
+        {{"secmor", "PP=1", "CA=1", "FM=1", "FT=0", "FIR=1", "SIR=1"}, "Too many unknown values."},
+    };
+    for (const auto& [arguments, message] : cases) {
+        const Outcome outcome = Calc(arguments);
+        EXPECT_EQ(outcome.code, 1) << arguments.front();
+        EXPECT_EQ(outcome.err, message + "\n") << arguments.front();
+        EXPECT_EQ(outcome.out.find("nan"), std::string::npos);
+    }
+}
+
+TEST(SingleFormulaCalculators, InformationMessagesGoToStderrAndTheRunGoesOn) {
+    const Outcome secmor =
+        Calc({"secmor", "PP=200000", "CA=50000", "FM=150000", "FT=360", "FIR=6", "SIR=9"});
+    EXPECT_EQ(secmor.code, 0);
+    EXPECT_EQ(secmor.err, "Second Mortgage not required.\nCash available plus first mortgage is "
+                          "equal to or greater than the purchase price. \n");
+    const Outcome preval = Calc({"preval", "NumPmts=10", "Rate=5"});
+    EXPECT_EQ(preval.code, 0);
+    EXPECT_EQ(preval.err, "Enter a future value.\n");
+}
+
+} // namespace
+} // namespace quarvex::cli
