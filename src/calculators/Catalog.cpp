@@ -5,9 +5,11 @@
 #include "calculators/BallPmt.h"
 #include "calculators/EOQ.h"
 #include "calculators/EquRate.h"
+#include "calculators/IRR.h"
 #include "calculators/IntRat.h"
 #include "calculators/Intrst.h"
 #include "calculators/Loan.h"
+#include "calculators/NetPV.h"
 #include "calculators/PayReq.h"
 #include "calculators/PreVal.h"
 #include "calculators/SecMor.h"
@@ -31,7 +33,8 @@ template <class Buffer> constexpr CalculatorEntry Entry() {
 const CalculatorEntry kCalculators[] = {
     Entry<TcbLoan>(),     Entry<TcbPayReq>(),  Entry<TcbPreValAmt>(), Entry<TcbEOQ>(),
     Entry<TcbSecMor>(),   Entry<TcbAccPmt>(),  Entry<TcbBallPmt>(),   Entry<TcbAffHse>(),
-    Entry<TcbInterest>(), Entry<TcbEquRate>(), Entry<TcbIntRate>(),
+    Entry<TcbInterest>(), Entry<TcbEquRate>(), Entry<TcbIntRate>(),   Entry<TcbNetPV>(),
+    Entry<TcbIRR>(),
 };
 
 bool SameStem(std::string_view a, std::string_view b) {

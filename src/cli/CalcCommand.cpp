@@ -31,7 +31,8 @@ struct Request {
     bool json = false;
     bool settings = false;
     std::optional<std::int32_t> today;
-    std::vector<std::pair<std::size_t, framework::FieldValue>> values;
+    // NAME=VALUE arguments in the order given; applied to the calculator once it exists.
+    std::vector<std::pair<std::string, std::string>> assignments;
 };
 
 // Arguments that cannot be used: the message, and exit code 2.
@@ -46,18 +47,45 @@ bool SameName(std::string_view a, std::string_view b) {
     });
 }
 
-std::size_t FindField(const framework::CalculatorSpec& spec, std::string_view name) {
+std::optional<std::size_t> FindField(const framework::CalculatorSpec& spec, std::string_view name) {
     for (std::size_t i = 0; i < spec.fields.size(); ++i) {
         if (SameName(spec.fields[i].Name(), name)) {
             return i;
         }
     }
+    return std::nullopt;
+}
+
+BadArguments NoSuchField(const framework::CalcBuffer& buffer, std::string_view name) {
     std::string names;
-    for (const FieldSpec& field : spec.fields) {
+    for (const FieldSpec& field : buffer.Spec().fields) {
         names += (names.empty() ? "" : ", ") + std::string(field.Name());
     }
-    throw BadArguments{std::string(spec.stem) + " has no field '" + std::string(name) +
-                       "'; its fields are " + names};
+    for (const std::string& extra : buffer.ArgumentHelp()) {
+        names += ", " + extra.substr(0, extra.find('\t'));
+    }
+    return BadArguments{std::string(buffer.Spec().stem) + " has no field '" + std::string(name) +
+                        "'; its fields are " + names};
+}
+
+// Gives the calculator one NAME=VALUE argument: a field of its table, or an argument of its
+// own (a list of cash flows).
+void Apply(framework::CalcBuffer& buffer, const std::string& name, const std::string& value) {
+    if (const auto field = FindField(buffer.Spec(), name)) {
+        FieldInput input = ParseFieldInput(buffer.Spec().fields[*field], value);
+        if (auto* problem = std::get_if<std::string>(&input)) {
+            throw BadArguments{*problem};
+        }
+        buffer.Data().SetValue(*field, std::get<framework::FieldValue>(input));
+        return;
+    }
+    try {
+        if (!buffer.TakeArgument(name, value)) {
+            throw NoSuchField(buffer, name);
+        }
+    } catch (const framework::EBadArgument& bad) {
+        throw BadArguments{bad.Message()};
+    }
 }
 
 Request ReadRequest(const std::vector<std::string>& arguments) {
@@ -70,7 +98,6 @@ Request ReadRequest(const std::vector<std::string>& arguments) {
     if (request.calculator == nullptr) {
         throw BadArguments{"no calculator '" + arguments.front() + "' (quarvex-calc --list)"};
     }
-    const framework::CalculatorSpec& spec = request.calculator->Spec();
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (argument == "--fields") {
@@ -87,14 +114,9 @@ Request ReadRequest(const std::vector<std::string>& arguments) {
             }
             request.today = day;
         } else if (const auto equals = argument.find('=');
-                   equals != std::string::npos && argument.rfind("--", 0) != 0) {
-            const std::size_t field = FindField(spec, argument.substr(0, equals));
-            FieldInput input =
-                ParseFieldInput(spec.fields[field], std::string_view(argument).substr(equals + 1));
-            if (auto* problem = std::get_if<std::string>(&input)) {
-                throw BadArguments{*problem};
-            }
-            request.values.emplace_back(field, std::get<framework::FieldValue>(input));
+                   equals != std::string::npos && equals > 0 && argument.rfind("--", 0) != 0) {
+            request.assignments.emplace_back(argument.substr(0, equals),
+                                             argument.substr(equals + 1));
         } else {
             throw BadArguments{"unknown argument '" + argument + "'"};
         }
@@ -108,7 +130,8 @@ void ListCalculators(std::ostream& out) {
     }
 }
 
-void ListFields(const framework::CalculatorSpec& spec, std::ostream& out) {
+void ListFields(const framework::CalcBuffer& buffer, std::ostream& out) {
+    const framework::CalculatorSpec& spec = buffer.Spec();
     for (const FieldSpec& field : spec.fields) {
         out << field.Name() << '\t' << field.prompt << '\t' << TypeName(field.type)
             << (field.IsResult() ? " result" : "") << '\t'
@@ -117,6 +140,9 @@ void ListFields(const framework::CalculatorSpec& spec, std::ostream& out) {
             out << (i == 0 ? "" : "|") << field.list[i];
         }
         out << '\n';
+    }
+    for (const std::string& extra : buffer.ArgumentHelp()) {
+        out << extra << '\n';
     }
 }
 
@@ -161,14 +187,18 @@ int Calculate(const Request& request, std::ostream& out, std::ostream& err,
         err << AsLines(*notice) << '\n';
     }
     auto buffer = request.calculator->create(cli.context);
+    if (request.listFields) {
+        ListFields(*buffer, out);
+        return kExitSolved;
+    }
     buffer->SetTitle(std::string(request.calculator->Spec().name));
     buffer->InitData();
     if (request.settings) {
         buffer->LoadOptions();
         buffer->UseOpeningValues();
     }
-    for (const auto& [field, value] : request.values) {
-        buffer->Data().SetValue(field, value);
+    for (const auto& [name, value] : request.assignments) {
+        Apply(*buffer, name, value);
     }
     buffer->Calculate();
     std::string text = request.json ? JsonFields(*buffer) : AsLines(buffer->CopyText());
@@ -189,10 +219,6 @@ int RunQuarvexCalc(const std::vector<std::string>& arguments, std::ostream& out,
             return kExitSolved;
         }
         const Request request = ReadRequest(arguments);
-        if (request.listFields) {
-            ListFields(request.calculator->Spec(), out);
-            return kExitSolved;
-        }
         return Calculate(request, out, err, environment);
     } catch (const BadArguments& bad) {
         err << "quarvex-calc: " << bad.message << '\n';

@@ -38,7 +38,19 @@ std::string JsonFields(const framework::CalcBuffer& buffer) {
         json += (i == 0 ? "" : ", ") + JsonString(data.Spec(i).Name()) + ": " +
                 JsonValue(data.Spec(i), data.Value(i));
     }
-    return json + "}}\n";
+    json += "}";
+    if (!data.Series().empty()) {
+        json += ", \"flows\": [";
+        for (std::size_t i = 0; i < data.Series().size(); ++i) {
+            const auto& entry = data.Series()[i];
+            json += std::string(i == 0 ? "" : ", ") + "{\"date\": " +
+                    (entry.date == dates::kNoDate ? std::string("null")
+                                                  : JsonString(dates::FormatIsoDate(entry.date))) +
+                    ", \"amount\": " + JsonNumber(entry.amount) + "}";
+        }
+        json += "]";
+    }
+    return json + "}\n";
 }
 
 } // namespace quarvex::cli

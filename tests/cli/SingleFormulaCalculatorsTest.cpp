@@ -129,3 +129,45 @@ TEST(SingleFormulaCalculators, InformationMessagesGoToStderrAndTheRunGoesOn) {
 
 } // namespace
 } // namespace quarvex::cli
+
+namespace quarvex::cli {
+namespace {
+
+TEST(CashFlowCalculators, FlowsAndDatesOnTheCommandLine) {
+    const std::string flows = "Flows=-1000,100,100,100,100,100,100,100,100,100,100,100,100";
+    const Outcome netpv = Calc({"netpv", flows, "DiscountRate=12", "StartDate=2021-01-01"});
+    EXPECT_EQ(netpv.code, 0) << netpv.err;
+    EXPECT_NE(netpv.out.find("\nNet Present Value:                $125.51\n"), std::string::npos)
+        << netpv.out;
+    EXPECT_NE(netpv.out.find("12/01/2021                        $100.00\n"), std::string::npos);
+
+    const Outcome irr = Calc({"irr", flows, "--json"});
+    EXPECT_EQ(irr.code, 0) << irr.err;
+    EXPECT_NE(irr.out.find("\"IRR\": 35.07"), std::string::npos) << irr.out;
+    EXPECT_NE(irr.out.find("\"flows\": [{\"date\": "), std::string::npos);
+
+    // Exact days: the spreadsheet's XIRR of these flows is 14.6673 % (effective a year).
+    const Outcome dated = Calc(
+        {"irr", "Flows=-1000,300,400,500", "Dates=2021-01-01,2021-07-01,2022-03-15,2023-01-01"});
+    EXPECT_EQ(dated.code, 0) << dated.err;
+    EXPECT_NE(dated.out.find("(%):          14.6673\n"), std::string::npos) << dated.out;
+    EXPECT_NE(dated.out.find("03/15/2022                         400.00\n"), std::string::npos);
+}
+
+TEST(CashFlowCalculators, BadListsExitTwo) {
+    for (const auto& arguments : std::vector<std::vector<std::string>>{
+             {"netpv", "Flows=-1000"},
+             {"netpv", "Flows=-1000,abc"},
+             {"irr", "Dates=2021-13-01"},
+             {"irr", "ExactDays=maybe"},
+         }) {
+        const Outcome outcome = Calc(arguments);
+        EXPECT_EQ(outcome.code, 2) << arguments[1];
+        EXPECT_EQ(outcome.err.rfind("quarvex-calc: ", 0), 0u) << outcome.err;
+    }
+    const Outcome fields = Calc({"netpv", "--fields"});
+    EXPECT_NE(fields.out.find("\nFlows\t"), std::string::npos) << fields.out;
+}
+
+} // namespace
+} // namespace quarvex::cli

@@ -14,7 +14,7 @@
 namespace quarvex::testing {
 
 // Everything a calculator buffer needs, with a settings file of its own in a fresh folder,
-// United States number conventions and today fixed at 15 March 2021.
+// United States number conventions, today fixed at 15 March 2021 and a data folder of its own.
 struct BufferFixture {
     TempDirectory folder;
     framework::RegIni store{folder / "settings.ini"};
@@ -25,7 +25,11 @@ struct BufferFixture {
     dates::FixedClock clock{dates::DMYToDayNumber(15, 3, 2021)};
     masks::NumberConventions conventions;
     report::ReportFont font;
-    framework::ApplicationValues application;
+    framework::ApplicationValues application = [this] {
+        framework::ApplicationValues values;
+        values.SetDefaultDataFolder((folder.Path() / "data").string() + "/");
+        return values;
+    }();
     framework::BufferContext context{store, messages,    clipboard, printing,
                                      clock, conventions, font,      application};
 

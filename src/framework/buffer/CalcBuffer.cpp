@@ -99,23 +99,40 @@ void CalcBuffer::SaveLast() const {
     RegIni::Batch batch(store);
     store.SetCurSubKey(StoreKey());
     for (std::size_t field = 0; field < data_.Size(); ++field) {
-        if (!data_.Spec(field).IsResult()) {
+        if (data_.Spec(field).IsStored()) {
             WriteFieldValue(store, data_.Prompt(field), data_.Value(field));
         }
     }
     batch.Commit();
 }
 
-void CalcBuffer::LoadLast() {
+bool CalcBuffer::LoadLast() {
     RegIni& store = context_.store;
     store.SetCurSubKey(StoreKey());
     for (std::size_t field = 0; field < data_.Size(); ++field) {
         const FieldSpec& spec = data_.Spec(field);
-        if (!spec.IsResult()) {
+        if (spec.IsStored()) {
             data_.SetValue(field, ReadFieldValue(store, data_.Prompt(field), spec.type, spec.list,
                                                  data_.Value(field)));
         }
     }
+    return true;
+}
+
+bool CalcBuffer::TakeArgument(std::string_view, std::string_view) {
+    return false;
+}
+
+void CalcBuffer::WriteDataFile(const std::string&) const {}
+
+bool CalcBuffer::ReadDataFile(const std::string&) {
+    return false;
+}
+
+bool CalcBuffer::OptionIsSet(std::size_t localDefault) const {
+    const FieldValue& value = options_.localDefaults.at(localDefault);
+    const auto* choice = std::get_if<Choice>(&value);
+    return choice != nullptr && choice->index != 0;
 }
 
 void CalcBuffer::SaveOptions() const {
@@ -158,6 +175,9 @@ void CalcBuffer::LoadOptions() {
 void CalcBuffer::UseLocalDefaults() {
     for (std::size_t i = 0; i < spec_.localDefaults.size(); ++i) {
         const LocalDefaultSpec& local = spec_.localDefaults[i];
+        if (local.IsOption()) {
+            continue;
+        }
         const FieldSpec& target = data_.Spec(local.target);
         const FieldValue& stored = options_.localDefaults[i];
         const auto value =
@@ -190,7 +210,15 @@ void CalcBuffer::UseGlobalDefaults() {
 void CalcBuffer::UseOpeningValues() {
     const OptionFlags& flags = options_.flags;
     if (flags.lastCalculation) {
-        LoadLast();
+        if (!LoadLast()) {
+            // What was kept of the last calculation is gone: open on the local defaults.
+            options_.flags.lastCalculation = false;
+            options_.flags.defaults = true;
+            options_.flags.local = true;
+            options_.flags.global = false;
+            options_.flags.publisher = false;
+            UseLocalDefaults();
+        }
     } else if (flags.defaults && flags.local) {
         UseLocalDefaults();
     } else if (flags.defaults && flags.global) {

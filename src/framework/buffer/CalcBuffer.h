@@ -4,8 +4,11 @@
 #include "framework/buffer/CalculatorSpec.h"
 #include "framework/buffer/DataRecord.h"
 #include "framework/buffer/OptionsRecord.h"
+#include "platform/Exception.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quarvex::framework {
@@ -14,6 +17,12 @@ namespace quarvex::framework {
 // record, keeps them in the settings store under the calculator's key, applies the defaults
 // levels, and produces the copied and printed results from the field table. A calculator adds
 // its Calculate (and whatever is really its own).
+// A command-line argument a calculator cannot use; the message says why.
+class EBadArgument : public Exception {
+public:
+    using Exception::Exception;
+};
+
 class CalcBuffer {
 public:
     CalcBuffer(const CalculatorSpec& spec, BufferContext& context);
@@ -36,9 +45,11 @@ public:
     // the record as it was.
     virtual void Calculate() = 0;
 
-    // The last entered calculation under the prompts of the calculator's key.
-    void SaveLast() const;
-    void LoadLast();
+    // The last entered calculation under the prompts of the calculator's key. LoadLast is
+    // false when a calculator keeps part of it elsewhere and that part is missing; the
+    // calculator then opens on its local defaults.
+    virtual void SaveLast() const;
+    virtual bool LoadLast();
     // The local defaults under "Default" + prompt, and the five flags.
     void SaveOptions() const;
     void LoadOptions();
@@ -55,6 +66,28 @@ public:
     // A field of the window's form changed: calculators whose fields are linked (a number of
     // days and two dates) bring the others in line here. Nothing by default.
     virtual void FormFieldChanged(DataRecord& form, std::size_t field) const;
+
+    // Command-line arguments that are not a field of the table (a list of cash flows): true when
+    // the calculator took it; raises EBadArgument for a value it cannot use.
+    virtual bool TakeArgument(std::string_view name, std::string_view value);
+    // One line per such argument for the --fields listing: name, tab, what it holds.
+    virtual std::vector<std::string> ArgumentHelp() const { return {}; }
+
+    // Calculators that save and load their inputs as files name the kind of file here.
+    struct FileKind {
+        std::string saveDescription; // save dialog filter: "Net Present (*.npv)"
+        std::string openDescription; // open dialog: "Net Present Value (*.npv)"
+        std::string extension;       // "npv"
+    };
+    virtual std::optional<FileKind> DataFile() const { return std::nullopt; }
+    // Writes the inputs to a file (atomically); raises on failure.
+    virtual void WriteDataFile(const std::string& path) const;
+    // Reads a file written by WriteDataFile into the record; false (after telling the user)
+    // when the file is not one of the calculator's, and then nothing changes.
+    virtual bool ReadDataFile(const std::string& path);
+
+    // The value of one of the calculator's own options (see LocalDefaultSpec::IsOption).
+    bool OptionIsSet(std::size_t localDefault) const;
 
     // The field of the data record that the last calculation solved, for the marker beside it;
     // -1 when the calculator does not solve for one of its inputs.

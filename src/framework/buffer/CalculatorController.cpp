@@ -1,8 +1,12 @@
 #include "framework/buffer/CalculatorController.h"
 
 #include "framework/buffer/ErrorText.h"
+#include "framework/settings/ApplicationValues.h"
+#include "framework/settings/DataFolders.h"
+#include "framework/settings/FileDialogRules.h"
 #include "framework/settings/SettingsKeys.h"
 #include "framework/store/RegIni.h"
+#include "platform/FileDialogs.h"
 #include "platform/Help.h"
 #include "platform/Messages.h"
 
@@ -54,8 +58,8 @@ void CalculatorController::Reload(bool useSharedLast) {
     buffer_->InitData();
     buffer_->InitOptions();
     buffer_->LoadOptions();
-    optionsForm_ = buffer_->Options();
     ChooseDataSource(useSharedLast);
+    optionsForm_ = buffer_->Options(); // the source may have switched the options
     TransferToForm();
 }
 
@@ -98,6 +102,12 @@ bool CalculatorController::Calc() {
 void CalculatorController::EditField(std::size_t field, FieldValue value) {
     form_.SetValue(field, std::move(value));
     buffer_->FormFieldChanged(form_, field);
+    calculated_ = false;
+    MarkUnknown();
+}
+
+void CalculatorController::EditSeries(std::vector<SeriesEntry> series) {
+    form_.Series() = std::move(series);
     calculated_ = false;
     MarkUnknown();
 }
@@ -178,6 +188,66 @@ bool CalculatorController::Print() {
         ShowError(error);
         return false;
     }
+}
+
+std::string CalculatorController::RememberedFolder() const {
+    return ReadDataFolder(buffer_->Context().store, buffer_->Spec().name,
+                          buffer_->Context().application.DefaultDataFolder());
+}
+
+bool CalculatorController::SaveToFile(FileDialogs& dialogs) {
+    const std::optional<CalcBuffer::FileKind> kind = buffer_->DataFile();
+    if (!kind || !IsEnabled(Button::Save)) {
+        return false;
+    }
+    TransferToBuffer();
+    try {
+        RegIni& store = buffer_->Context().store;
+        FileDialogRequest request;
+        request.filter = kind->saveDescription;
+        request.defaultExtension = kind->extension;
+        request.initialFolder = RememberedFolder();
+        const std::string chosen = dialogs.ChooseSaveFile(request);
+        if (chosen.empty()) {
+            return false;
+        }
+        const std::string path = WithSaveExtension(chosen, kind->extension);
+        WriteDataFolder(store, buffer_->Spec().name, path);
+        buffer_->WriteDataFile(path);
+        return true;
+    } catch (const std::exception& error) {
+        ShowError(error);
+        return false;
+    }
+}
+
+bool CalculatorController::LoadFromFile(FileDialogs& dialogs) {
+    const std::optional<CalcBuffer::FileKind> kind = buffer_->DataFile();
+    if (!kind || !IsEnabled(Button::Load)) {
+        return false;
+    }
+    try {
+        RegIni& store = buffer_->Context().store;
+        FileDialogRequest request;
+        request.filter = OpenDialogFilter(kind->openDescription, kind->extension);
+        request.defaultExtension = kind->extension;
+        request.initialFolder = RememberedFolder();
+        request.initialName = OpenDialogFileName(kind->extension);
+        const std::string chosen = dialogs.ChooseOpenFile(request);
+        if (chosen.empty()) {
+            return false;
+        }
+        WriteDataFolder(store, buffer_->Spec().name, chosen);
+        if (!buffer_->ReadDataFile(chosen)) {
+            return false;
+        }
+    } catch (const std::exception& error) {
+        ShowError(error);
+        return false;
+    }
+    TransferToForm();
+    calculated_ = false;
+    return true;
 }
 
 void CalculatorController::ShowHelp(bool optionsPanel) {

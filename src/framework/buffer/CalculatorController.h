@@ -9,7 +9,8 @@
 
 namespace quarvex {
 class Help;
-}
+class FileDialogs;
+} // namespace quarvex
 
 namespace quarvex::framework {
 
@@ -51,6 +52,8 @@ public:
     bool Calc();
     // A field of the form changed (the front end parses typed text into a value).
     void EditField(std::size_t field, FieldValue value);
+    // The form's series changed (the cash-flow grid).
+    void EditSeries(std::vector<SeriesEntry> series);
     // Back to the buffer's values: the last calculation or what the window opened with.
     void Undo();
     // The defaults as at opening, without the shared last calculation.
@@ -65,6 +68,11 @@ public:
     // Copy and Print first take what the form shows. False when nothing was done.
     bool Copy();
     bool Print();
+    // Save and Load of calculators that keep their inputs in files: the file dialog starts in
+    // the calculator's remembered folder, which follows the chosen file. False when nothing
+    // was saved or loaded (cancelled, or an error that was shown).
+    bool SaveToFile(FileDialogs& dialogs);
+    bool LoadFromFile(FileDialogs& dialogs);
     void ShowHelp(bool optionsPanel);
     // Saves what the options ask for and frees the slot; the window may then go. The
     // position is the window's, saved when "Save Positions" is on.
@@ -98,6 +106,8 @@ private:
     void MarkUnknown();
     void ShowError(const std::exception& error) const;
     std::string InstanceKey() const;
+    // The folder the calculator's file dialogs start in.
+    std::string RememberedFolder() const;
 
     std::unique_ptr<CalcBuffer> buffer_;
     CalculatorFamily& family_;

@@ -19,6 +19,7 @@ void DataRecord::SetValue(std::size_t field, FieldValue value) {
 void DataRecord::Reset() {
     values_.clear();
     prompts_.clear();
+    series_.clear();
     for (const FieldSpec& field : fields_) {
         values_.push_back(HoldsType(field.publisherValue, field.type) ? field.publisherValue
                                                                       : ZeroValue(field.type));
@@ -31,6 +32,7 @@ void DataRecord::CopyValuesFrom(const DataRecord& other) {
         throw std::invalid_argument("records of different calculators");
     }
     values_ = other.values_;
+    series_ = other.series_;
 }
 
 } // namespace quarvex::framework

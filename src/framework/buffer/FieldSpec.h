@@ -34,8 +34,11 @@ struct FieldSpec {
     FieldValue publisherValue = 0.0;
     // A date field whose publisher's value is the day the calculator opens.
     bool startsToday = false;
+    // A result that is kept with the last entered calculation (most results are not).
+    bool storedResult = false;
 
     bool IsResult() const { return role == FieldRole::Result; }
+    bool IsStored() const { return !IsResult() || storedResult; }
     // The control name without its lower-case type prefix: "PV" for "oedPV".
     std::string_view Name() const;
 };
