@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/Exception.h"
+
+// The errors of the table engine. Values that cannot be stored raise codec::ENotStorable and
+// files that cannot be read or written codec::EFileAccess (framework/codec/CodecErrors.h);
+// the classes here cover what is particular to tables.
+namespace quarvex::dbase {
+
+// A table file that is damaged or is not a dBASE III table we can read: a truncated header,
+// a field list without its terminator, a record count beyond the end of the file, a field
+// type we do not read, a value that is not what its field type holds. The message names
+// the file and the fault; nothing is changed on the disk.
+class EDamagedTable : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// A table that another program holds: exclusive use refused, or the tables stayed locked
+// for longer than the wait allowed.
+class ETableInUse : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// A table whose fields are not those the program needs (a missing field, another type), or
+// that another program changed in a way that does not fit the open table any more.
+class ETableMismatch : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// A request the engine cannot carry out as asked: an unknown field or tag, a value of the
+// wrong type for its field, a record of another table, a transaction inside a read.
+class EInvalidRequest : public Exception {
+public:
+    using Exception::Exception;
+};
+
+} // namespace quarvex::dbase

@@ -1,0 +1,127 @@
+#include "DbaseTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+// Our tables read by an independent dBASE reader, Python's dbfread, where one is installed:
+// the columns, types and values it finds must be those we wrote.
+namespace quarvex::dbase {
+namespace {
+
+using namespace testing;
+
+std::string FindPythonWithDbfread() {
+    for (const char* candidate : {"python3", "/usr/bin/python3"}) {
+        const std::string probe = std::string(candidate) + " -c 'import dbfread' >/dev/null 2>&1";
+        if (std::system(probe.c_str()) == 0) {
+            return candidate;
+        }
+    }
+    return {};
+}
+
+std::vector<std::string> Lines(const std::string& command) {
+    std::vector<std::string> lines;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        return lines;
+    }
+    std::string text;
+    char chunk[4096];
+    while (const std::size_t count = std::fread(chunk, 1, sizeof chunk, pipe)) {
+        text.append(chunk, count);
+    }
+    ::pclose(pipe);
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::vector<std::string> Split(const std::string& line) {
+    std::vector<std::string> parts;
+    std::string part;
+    std::istringstream stream(line);
+    while (std::getline(stream, part, '|')) {
+        parts.push_back(part);
+    }
+    return parts;
+}
+
+bool SameBits(double left, double right) {
+    return std::memcmp(&left, &right, sizeof left) == 0;
+}
+
+TEST(IndependentReaderTest, DbfreadFindsOurColumnsAndValues) {
+    const std::string python = FindPythonWithDbfread();
+    if (python.empty()) {
+        GTEST_SKIP() << "no Python with dbfread installed";
+    }
+    quarvex::testing::TempDirectory folder;
+    const std::vector<double> amounts = {0.1,  1e-7,    123456789.123456789, -999999999999.99,
+                                         -0.5, DBL_MAX, 1.0 / 3.0,           322.67};
+    {
+        Database database(folder.Path());
+        Table& table =
+            database.Open("Loans.dbf", TableSchema{{TextField("NAME", 20), NumberField("AMOUNT", 2),
+                                                    IntegerField("COUNT", 5), DateField("DUE"),
+                                                    LogicalField("PAID")},
+                                                   {}});
+        const int count = static_cast<int>(amounts.size());
+        AppendRecords(database, table, count + 1, [&](Record& record, int index) {
+            if (index == count) {
+                record.SetText("NAME", "deleted");
+                return;
+            }
+            record.SetText("NAME", index == 0 ? "Émile Zoë €" : "row " + std::to_string(index));
+            record.SetNumber("AMOUNT", amounts[index]);
+            record.SetInteger("COUNT", -index);
+            if (index % 2 == 0) {
+                record.SetDate("DUE", Date{2024, 2, 29});
+            }
+            record.SetLogical("PAID", index % 3 == 0);
+        });
+        Transaction change = database.Begin();
+        change.Delete(table, static_cast<RecNo>(count + 1));
+        change.Commit();
+    }
+    const std::filesystem::path script = folder / "read.py";
+    {
+        std::ofstream out(script);
+        out << "import sys, dbfread\n"
+               "table = dbfread.DBF(sys.argv[1], load=True)\n"
+               "print('|'.join('%s:%s:%d:%d' % (f.name, f.type, f.length, f.decimal_count)"
+               " for f in table.fields))\n"
+               "for record in table.records:\n"
+               "    print('|'.join(repr(value) for value in record.values()))\n"
+               "print('deleted %d' % len(table.deleted))\n";
+    }
+    const std::vector<std::string> lines =
+        Lines("PYTHONIOENCODING=utf-8 " + python + " " + script.string() + " " +
+              (folder / "Loans.dbf").string() + " 2>&1");
+    ASSERT_EQ(lines.size(), amounts.size() + 2) << (lines.empty() ? "" : lines.front());
+    EXPECT_EQ(lines[0], "NAME:C:20:0|AMOUNT:N:24:2|COUNT:N:5:0|DUE:D:8:0|PAID:L:1:0");
+    // dbfread hides deleted records.
+    EXPECT_EQ(lines.back(), "deleted 1");
+    for (std::size_t index = 0; index < amounts.size(); ++index) {
+        const std::vector<std::string> values = Split(lines[index + 1]);
+        ASSERT_EQ(values.size(), 5u) << lines[index + 1];
+        EXPECT_EQ(values[0], index == 0 ? "'Émile Zoë €'" : "'row " + std::to_string(index) + "'");
+        const double amount = std::strtod(values[1].c_str(), nullptr);
+        EXPECT_TRUE(SameBits(amount, amounts[index]))
+            << "wrote " << amounts[index] << ", dbfread read " << values[1];
+        EXPECT_EQ(values[2], std::to_string(-static_cast<int>(index)));
+        EXPECT_EQ(values[3], index % 2 == 0 ? "datetime.date(2024, 2, 29)" : "None");
+        EXPECT_EQ(values[4], index % 3 == 0 ? "True" : "False");
+    }
+}
+
+} // namespace
+} // namespace quarvex::dbase
