@@ -1,0 +1,79 @@
+#pragma once
+
+#include "framework/buffer/FieldValue.h"
+#include "framework/masks/EntryMask.h"
+
+#include <QLineEdit>
+
+#include <optional>
+#include <string>
+
+namespace quarvex {
+class Messages;
+}
+
+namespace quarvex::ui {
+
+class MaskValidator;
+
+// An entry field over a picture mask. It shows its value formatted through the picture,
+// lets the user type and edit (selection, backspace, paste) but refuses any change the
+// picture cannot take, and reads the text back as a typed value of the field:
+//   - every change the user makes is reported by ValueEdited, with the typed value or, while
+//     the text is not yet a whole value ("-", "1,23"), the last good one;
+//   - leaving the field reads the text; text that is not a value of the field brings the
+//     picture's message and the field shows its last good value again;
+//   - a refused keystroke that would make a number the field cannot hold (40000 in a count
+//     of up to 32,767) shows the picture's message; other refused characters only beep.
+// A field without a picture is a plain text field.
+class MaskedLineEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    // `conventions` are those the mask was made with.
+    MaskedLineEdit(std::optional<masks::EntryMask> mask, framework::FieldType type,
+                   const masks::NumberConventions& conventions, Messages& messages,
+                   QWidget* parent = nullptr);
+    ~MaskedLineEdit() override;
+
+    // Shows a value; it becomes the last good value.
+    void SetValue(const framework::FieldValue& value);
+    // The last good value: the one shown or typed last.
+    const framework::FieldValue& Value() const { return value_; }
+
+    // Reads the text into the value and shows it formatted. On text that is not a value of
+    // the field, shows the last good value again and returns the message that says what the
+    // field takes (the caller shows it).
+    std::optional<std::string> Commit();
+
+    // A result: read-only, reached by the mouse but skipped by Tab.
+    void SetResultField(bool result);
+
+    // A refusal's message waits for the event loop; the form is not to be used meanwhile.
+    bool HasPendingMessage() const { return messagePending_; }
+
+    const masks::EntryMask* Mask() const { return mask_ ? &*mask_ : nullptr; }
+    framework::FieldType Type() const { return type_; }
+
+signals:
+    void ValueEdited(const quarvex::framework::FieldValue& value);
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    std::optional<framework::FieldValue> Read(const QString& text, std::string* error) const;
+    QString Formatted(const framework::FieldValue& value) const;
+    void OnTextEdited(const QString& text);
+    void OnRefused(const QString& text);
+    void ShowLater(const std::string& message);
+
+    std::optional<masks::EntryMask> mask_;
+    framework::FieldType type_;
+    masks::NumberConventions conventions_;
+    Messages& messages_;
+    framework::FieldValue value_;
+    bool settingValue_ = false;
+    bool messagePending_ = false;
+};
+
+} // namespace quarvex::ui

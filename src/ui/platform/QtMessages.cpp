@@ -1,0 +1,91 @@
+#include "ui/platform/QtMessages.h"
+
+#include "ui/platform/ApplicationTitle.h"
+#include "ui/platform/QtText.h"
+
+#include <QApplication>
+
+namespace quarvex::ui {
+
+namespace {
+
+QMessageBox::Icon ToIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Error:
+        return QMessageBox::Critical;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Confirmation:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons ToButtons(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::Ok:
+        return QMessageBox::Ok;
+    case MessageButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+} // namespace
+
+std::unique_ptr<QMessageBox> MakeMessageBox(const std::string& text, MessageIcon icon,
+                                            MessageButtons buttons, QWidget* parent) {
+    auto box = std::make_unique<QMessageBox>(ToIcon(icon), QString::fromUtf8(kApplicationTitle),
+                                             WithNewlines(text), ToButtons(buttons), parent);
+    // Engine texts are plain; a '<' in one must not start markup.
+    box->setTextFormat(Qt::PlainText);
+    switch (buttons) {
+    case MessageButtons::Ok:
+        box->setEscapeButton(QMessageBox::Ok);
+        break;
+    case MessageButtons::OkCancel:
+    case MessageButtons::YesNoCancel:
+        box->setEscapeButton(QMessageBox::Cancel);
+        break;
+    case MessageButtons::YesNo:
+        box->setEscapeButton(QMessageBox::No);
+        break;
+    }
+    return box;
+}
+
+MessageResult ToMessageResult(QMessageBox::StandardButton button, MessageButtons buttons) {
+    switch (button) {
+    case QMessageBox::Ok:
+        return MessageResult::Ok;
+    case QMessageBox::Yes:
+        return MessageResult::Yes;
+    case QMessageBox::No:
+        return MessageResult::No;
+    case QMessageBox::Cancel:
+        return MessageResult::Cancel;
+    default:
+        // A box closed some other way answers as its escape button would.
+        if (buttons == MessageButtons::Ok) {
+            return MessageResult::Ok;
+        }
+        return buttons == MessageButtons::YesNo ? MessageResult::No : MessageResult::Cancel;
+    }
+}
+
+MessageResult QtMessages::Show(const std::string& text, MessageIcon icon, MessageButtons buttons) {
+    QWidget* parent = parent_ ? parent_.data() : QApplication::activeWindow();
+    const auto box = MakeMessageBox(text, icon, buttons, parent);
+    // Every window waits for the answer, as the core's caller does.
+    box->setWindowModality(Qt::ApplicationModal);
+    const int pressed = box->exec();
+    return ToMessageResult(static_cast<QMessageBox::StandardButton>(pressed), buttons);
+}
+
+} // namespace quarvex::ui

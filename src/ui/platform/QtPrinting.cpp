@@ -1,0 +1,73 @@
+#include "ui/platform/QtPrinting.h"
+
+#include "ui/platform/PrintErrors.h"
+#include "ui/platform/QtText.h"
+#include "ui/platform/ReportRendering.h"
+
+#include <QApplication>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include <optional>
+
+namespace quarvex::ui {
+
+void QtPrinting::PreparePrinter(QPrinter& printer, const std::string& title) {
+    printer.setDocName(ToQString(title));
+    printer.setFullPage(true);
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setCopyCount(1);
+}
+
+QWidget* QtPrinting::Parent() const {
+    return parent_ ? parent_.data() : QApplication::activeWindow();
+}
+
+bool QtPrinting::Print(const std::string& title, Kind kind,
+                       const std::function<void(ReportCanvas&)>& render) {
+    QPrinter printer(QPrinter::HighResolution);
+    PreparePrinter(printer, title);
+    return kind == Kind::ResultPage ? PrintResultPage(printer, render)
+                                    : PreviewSchedule(printer, render);
+}
+
+bool QtPrinting::PrintResultPage(QPrinter& printer,
+                                 const std::function<void(ReportCanvas&)>& render) {
+    QPrintDialog dialog(&printer, Parent());
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    RenderOnDevice(printer, render);
+    return true;
+}
+
+bool QtPrinting::PreviewSchedule(QPrinter& printer,
+                                 const std::function<void(ReportCanvas&)>& render) {
+    QPrintPreviewDialog preview(&printer, Parent());
+    // The preview paints inside its own event loop: an error must not cross it. The first
+    // one is kept and raised once the preview has closed.
+    std::optional<std::string> failure;
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&](QPrinter* target) {
+                         if (failure) {
+                             return;
+                         }
+                         try {
+                             RenderOnDevice(*target, render);
+                         } catch (const std::exception& error) {
+                             failure = error.what();
+                         } catch (...) {
+                             failure = "The report could not be drawn.";
+                         }
+                     });
+    const bool printed = preview.exec() == QDialog::Accepted;
+    if (failure) {
+        throw EPrinting(*failure);
+    }
+    return printed;
+}
+
+} // namespace quarvex::ui
