@@ -8,7 +8,6 @@ namespace quarvex::calculators {
 
 const framework::CalculatorSpec& TcbAccPmt::Definition() {
     using namespace kit;
-    using framework::GlobalSetting;
     static const framework::FieldSpec fields[] = {
         Money("oedPV", "&Amount of Loan?:", 6),
         Count("oedNumPmts", "&Total Periods? (#):", 97),
@@ -22,20 +21,9 @@ const framework::CalculatorSpec& TcbAccPmt::Definition() {
         Count("oedNewNumPmts", "Periods To Pay Off:", 0, FieldRole::Result),
         Money("oedIntSaved", "Total Interest Saved:", 0, FieldRole::Result),
     };
-    static const framework::LocalDefaultSpec locals[] = {
-        DefaultAmortMethod(AmortMthd),
-        DefaultPaymentTiming(PmtMthd),
-        DefaultCompounding(CmpPYR),
-        DefaultPaymentPeriod(PYR),
-        DefaultRate(Rate),
-    };
-    static const framework::GlobalDefaultSpec globals[] = {
-        {GlobalSetting::AmortizingMethod, AmortMthd},
-        {GlobalSetting::PaymentMethod, PmtMthd},
-        {GlobalSetting::CompoundingPeriod, CmpPYR},
-        {GlobalSetting::PaymentPeriod, PYR},
-        {GlobalSetting::AnnualRate, Rate},
-    };
+    static const LoanFields loanFields = {AmortMthd, PmtMthd, CmpPYR, PYR, Rate};
+    static const auto locals = LoanLocalDefaults(loanFields);
+    static const auto globals = LoanGlobalDefaults(loanFields);
     static const framework::OutputRow rows[] = {
         MoneyRow(PV, 24),       CountRow(NumPmts, 24),
         NumberRow(Rate, 24),    Row(IncAfter, 24, "%9d", "%16d"),

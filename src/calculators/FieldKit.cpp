@@ -97,6 +97,21 @@ LocalDefaultSpec DefaultRate(std::size_t target, std::string_view prompt) {
     return Renamed(DefaultOf(Rate("oedRate", prompt, 9), target), "oedDefaultRate");
 }
 
+std::array<LocalDefaultSpec, 5> LoanLocalDefaults(const LoanFields& fields) {
+    return {DefaultAmortMethod(fields.amortMthd), DefaultPaymentTiming(fields.pmtMthd),
+            DefaultCompounding(fields.cmpPYR), DefaultPaymentPeriod(fields.pyr),
+            DefaultRate(fields.rate)};
+}
+
+std::array<framework::GlobalDefaultSpec, 5> LoanGlobalDefaults(const LoanFields& fields) {
+    using framework::GlobalSetting;
+    return {{{GlobalSetting::AmortizingMethod, fields.amortMthd},
+             {GlobalSetting::PaymentMethod, fields.pmtMthd},
+             {GlobalSetting::CompoundingPeriod, fields.cmpPYR},
+             {GlobalSetting::PaymentPeriod, fields.pyr},
+             {GlobalSetting::AnnualRate, fields.rate}}};
+}
+
 OutputRow Row(std::size_t field, int width, std::string_view copyValue,
               std::string_view printValue) {
     const std::string caption = "%-" + std::to_string(width) + "s";

@@ -2,6 +2,7 @@
 
 #include "framework/buffer/CalculatorSpec.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -47,6 +48,19 @@ LocalDefaultSpec DefaultCompounding(std::size_t target);
 LocalDefaultSpec DefaultPaymentTiming(std::size_t target);
 LocalDefaultSpec DefaultAmortMethod(std::size_t target);
 LocalDefaultSpec DefaultRate(std::size_t target, std::string_view prompt = "Annual &Rate? (%):");
+// The fields of a loan that take the five loan defaults.
+struct LoanFields {
+    std::size_t amortMthd;
+    std::size_t pmtMthd;
+    std::size_t cmpPYR;
+    std::size_t pyr;
+    std::size_t rate;
+};
+// The five loan defaults in the options page's order (amortizing method, payment method,
+// compounding, payment period, annual rate), and the same five taken from the global settings.
+std::array<LocalDefaultSpec, 5> LoanLocalDefaults(const LoanFields& fields);
+std::array<framework::GlobalDefaultSpec, 5> LoanGlobalDefaults(const LoanFields& fields);
+
 // The local default of another field: same type, list and mask, stored as "Default" + prompt.
 LocalDefaultSpec DefaultOf(const FieldSpec& field, std::size_t target);
 

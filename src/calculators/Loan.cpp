@@ -8,7 +8,6 @@ namespace quarvex::calculators {
 
 const framework::CalculatorSpec& TcbLoan::Definition() {
     using namespace kit;
-    using framework::GlobalSetting;
     static const framework::FieldSpec fields[] = {
         Money("oedPV", "&Amount of Loan?:", 6),
         Count("oedNumPmts", "&Total Periods? (#):", 97),
@@ -20,20 +19,9 @@ const framework::CalculatorSpec& TcbLoan::Definition() {
         AmortMethod(),
         Money("oedInterest", "Interest For Term:", 0, FieldRole::Result),
     };
-    static const framework::LocalDefaultSpec locals[] = {
-        DefaultAmortMethod(AmortMthd),
-        DefaultPaymentTiming(PmtMthd),
-        DefaultCompounding(CmpPYR),
-        DefaultPaymentPeriod(PYR),
-        DefaultRate(Rate),
-    };
-    static const framework::GlobalDefaultSpec globals[] = {
-        {GlobalSetting::AnnualRate, Rate},
-        {GlobalSetting::PaymentPeriod, PYR},
-        {GlobalSetting::CompoundingPeriod, CmpPYR},
-        {GlobalSetting::PaymentMethod, PmtMthd},
-        {GlobalSetting::AmortizingMethod, AmortMthd},
-    };
+    static const LoanFields loanFields = {AmortMthd, PmtMthd, CmpPYR, PYR, Rate};
+    static const auto locals = LoanLocalDefaults(loanFields);
+    static const auto globals = LoanGlobalDefaults(loanFields);
     static const framework::OutputRow rows[] = {
         MoneyRow(PV, 24),     CountRow(NumPmts, 24),  NumberRow(Rate, 24),
         MoneyRow(Pmt, 24),    ListRow(PYR, 24),       ListRow(CmpPYR, 24),

@@ -1,6 +1,8 @@
 #include "framework/store/SettingsFileIo.h"
 
 #include "framework/store/ERegIni.h"
+#include "platform/AtomicFile.h"
+#include "platform/FileDescriptor.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -32,55 +34,6 @@ FileStamp StampFromStat(const struct stat& info) {
     return stamp;
 }
 
-// Closes a descriptor when it goes out of scope unless released.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int Get() const { return fd_; }
-    int Release() { return std::exchange(fd_, -1); }
-
-private:
-    int fd_;
-};
-
-void WriteAll(int fd, std::string_view text, const std::filesystem::path& file) {
-    while (!text.empty()) {
-        const ssize_t written = ::write(fd, text.data(), text.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            Fail("The settings could not be written to", file, errno);
-        }
-        text.remove_prefix(static_cast<std::size_t>(written));
-    }
-}
-
-void SyncFolder(const std::filesystem::path& folder) {
-    Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.Get() < 0 || ::fsync(dir.Get()) != 0) {
-        Fail("The settings folder could not be synced", folder, errno);
-    }
-}
-
-// Removes the temporary file unless the rename consumed it.
-struct TemporaryFile {
-    std::filesystem::path path;
-    bool renamed = false;
-    ~TemporaryFile() {
-        if (!renamed && !path.empty()) {
-            ::unlink(path.c_str());
-        }
-    }
-};
-
 } // namespace
 
 bool FileStamp::operator==(const FileStamp& other) const {
@@ -89,7 +42,7 @@ bool FileStamp::operator==(const FileStamp& other) const {
 }
 
 std::optional<FileContent> ReadWholeFile(const std::filesystem::path& file) {
-    Descriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+    FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.Get() < 0) {
         if (errno == ENOENT || errno == ENOTDIR) {
             return std::nullopt;
@@ -131,7 +84,7 @@ std::optional<FileStamp> StampOf(const std::filesystem::path& file) {
 ExclusiveLock::ExclusiveLock(const std::filesystem::path& lockFile) {
     std::error_code ignored;
     std::filesystem::create_directories(lockFile.parent_path(), ignored);
-    Descriptor fd(::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+    FileDescriptor fd(::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
     if (fd.Get() < 0) {
         Fail("The settings lock could not be opened", lockFile, errno);
     }
@@ -149,34 +102,23 @@ ExclusiveLock::~ExclusiveLock() {
 
 void ReplaceFileAtomically(const std::filesystem::path& target, std::string_view text,
                            const BeforeReplaceHook& beforeReplace) {
-    const std::filesystem::path folder = target.parent_path();
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (error) {
-        Fail("The settings folder could not be created", folder, error.value());
+    try {
+        quarvex::ReplaceFileAtomically(target, std::span<const char>(text.data(), text.size()),
+                                       MissingFolder::Create, beforeReplace);
+    } catch (const EFileReplace& failure) {
+        const std::filesystem::path folder = target.parent_path();
+        switch (failure.FailedStep()) {
+        case EFileReplace::Step::CreateFolder:
+            Fail("The settings folder could not be created", folder, failure.Error());
+        case EFileReplace::Step::CreateTemporary:
+            Fail("The settings could not be saved in", folder, failure.Error());
+        case EFileReplace::Step::Write:
+            Fail("The settings could not be written to", target, failure.Error());
+        case EFileReplace::Step::Replace:
+            break;
+        }
+        Fail("The settings file could not be replaced", target, failure.Error());
     }
-    std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-    TemporaryFile temporary;
-    Descriptor fd(::mkostemp(pattern.data(), O_CLOEXEC));
-    if (fd.Get() < 0) {
-        Fail("The settings could not be saved in", folder, errno);
-    }
-    temporary.path = pattern;
-    WriteAll(fd.Get(), text, target);
-    if (::fsync(fd.Get()) != 0) {
-        Fail("The settings could not be written to", target, errno);
-    }
-    if (::close(fd.Release()) != 0) {
-        Fail("The settings could not be written to", target, errno);
-    }
-    if (beforeReplace) {
-        beforeReplace(temporary.path);
-    }
-    if (::rename(temporary.path.c_str(), target.c_str()) != 0) {
-        Fail("The settings file could not be replaced", target, errno);
-    }
-    temporary.renamed = true;
-    SyncFolder(folder);
 }
 
 std::filesystem::path SetAside(const std::filesystem::path& file) {

@@ -1,5 +1,7 @@
 #include "platform/dbase/Journal.h"
 
+#include "platform/FileDescriptor.h"
+
 #include "framework/codec/CodecErrors.h"
 #include "platform/dbase/Bytes.h"
 #include "platform/dbase/FileIo.h"
@@ -16,23 +18,6 @@ namespace {
 
 constexpr std::string_view kMagic = "QVJRNL01";
 constexpr std::string_view kEndMark = "QVJEND01";
-
-// Closes a descriptor when it goes out of scope.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int Get() const { return fd_; }
-
-private:
-    int fd_;
-};
 
 bool IsPlainName(const std::string& name) {
     return !name.empty() && name.find('/') == std::string::npos && name != "." && name != "..";
@@ -113,7 +98,7 @@ void WriteJournal(const std::filesystem::path& folder, const std::vector<Journal
     const std::filesystem::path path = folder / kJournalName;
     const std::vector<std::uint8_t> bytes = EncodeJournal(entries);
     BeforeStep(hook, "journal-write");
-    Descriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    FileDescriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
     if (file.Get() < 0) {
         throw codec::EFileAccess("Cannot create \"" + path.string() + "\": " + ErrorText(errno) +
                                  ".");
@@ -129,7 +114,7 @@ void RollBack(const std::filesystem::path& folder, const std::vector<JournalEntr
               const WriteStepHook& hook) {
     for (const auto& entry : entries) {
         const std::filesystem::path path = folder / entry.fileName;
-        Descriptor file(::open(path.c_str(), O_RDWR | O_CLOEXEC));
+        FileDescriptor file(::open(path.c_str(), O_RDWR | O_CLOEXEC));
         if (file.Get() < 0) {
             if (errno == ENOENT) {
                 continue; // nothing left to restore
@@ -172,7 +157,7 @@ bool RecoverFolder(const std::filesystem::path& folder, const WriteStepHook& hoo
     const std::filesystem::path path = folder / kJournalName;
     std::vector<std::uint8_t> bytes;
     {
-        Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+        FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
         if (file.Get() < 0) {
             throw codec::EFileAccess("Cannot read \"" + path.string() + "\": " + ErrorText(errno) +
                                      ".");
