@@ -12,6 +12,7 @@
 #include "calculators/NetPV.h"
 #include "calculators/PayReq.h"
 #include "calculators/PreVal.h"
+#include "calculators/Rembal.h"
 #include "calculators/SecMor.h"
 
 #include <algorithm>
@@ -34,7 +35,7 @@ const CalculatorEntry kCalculators[] = {
     Entry<TcbLoan>(),     Entry<TcbPayReq>(),  Entry<TcbPreValAmt>(), Entry<TcbEOQ>(),
     Entry<TcbSecMor>(),   Entry<TcbAccPmt>(),  Entry<TcbBallPmt>(),   Entry<TcbAffHse>(),
     Entry<TcbInterest>(), Entry<TcbEquRate>(), Entry<TcbIntRate>(),   Entry<TcbNetPV>(),
-    Entry<TcbIRR>(),
+    Entry<TcbIRR>(),      Entry<TcbRemBal>(),
 };
 
 bool SameStem(std::string_view a, std::string_view b) {

@@ -65,6 +65,15 @@ TEST(SingleFormulaCalculators, AnswerTheirQuestions) {
          {"Periodic Payment:               $1,216.64"}},
         {{"ballpmt", "PV=100000", "Rate=0", "FV=40000", "PeriodDue=60"},
          {"Periodic Payment:               $1,000.00"}},
+        // The cent-rounded schedule worked in decimal arithmetic outside the program.
+        {{"rembal", "PV=10000", "NumPmts=36", "Rate=10", "BalAfter=12"},
+         {"Remaining Balance:              $6,992.59", "Per&iodic Payment?:               $322.67"}},
+        // A Canadian mortgage: monthly payments, compounding twice a year whatever was chosen;
+        // 100 000 at 6 % over 25 years is the well-known 639.81 a month.
+        {{"rembal", "PV=100000", "NumPmts=300", "Rate=6", "BalAfter=60", "AmortMthd=Canadian",
+          "PYR=Weekly", "CmpPYR=Monthly"},
+         {"Per&iodic Payment?:               $639.81",
+          "Compounding Period?:         Semiannually", "Payment Period?:                  Monthly"}},
         // PV(0.5%, 360, -1100)
         {{"affhse", "AnnualIncome=60000", "CashAvailable=20000", "Rate=6", "NumPmts=360",
           "EstTaxIns=2400", "EstMaintenance=1200", "PercentIncome=28"},
@@ -107,6 +116,12 @@ TEST(SingleFormulaCalculators, RefuseWhatTheyCannotAnswer) {
          "Amount invested and amount returned must have the same sign."},
         {{"interest", "PV=1000", "NumDays=0", "Rate=5"}, "Term can't be zero."},
         {{"secmor", "PP=1", "CA=1", "FM=1", "FT=0", "FIR=1", "SIR=1"}, "Too many unknown values."},
+        {{"rembal", "PV=1000", "NumPmts=12", "Rate=5", "BalAfter=3", "AmortMthd=No Interest"},
+         "Unknown Amortization Method."},
+        {{"rembal", "PV=1000", "NumPmts=12", "Rate=5", "BalAfter=13"},
+         "Total periods must be greater than remaining balance period"},
+        {{"rembal", "PV=1000", "NumPmts=12", "Rate=5", "BalAfter=3", "CmpPYR=Simple"},
+         "Unsupported compounding period for this calculator."},
     };
     for (const auto& [arguments, message] : cases) {
         const Outcome outcome = Calc(arguments);
