@@ -1,6 +1,9 @@
 #include "ui/calculators/CalculatorWindows.h"
 
+#include "ui/calculators/TcalcIRR.h"
 #include "ui/calculators/TcalcLoan.h"
+#include "ui/calculators/TcalcNetPV.h"
+#include "ui/calculators/TcalcSingleFormula.h"
 
 namespace quarvex::ui {
 
@@ -17,6 +20,18 @@ template <class Window> void Register(std::string_view stem) {
 
 void RegisterCalculatorWindows() {
     Register<TcalcLoan>("loan");
+    Register<TcalcPayReq>("payreq");
+    Register<TcalcPreVal>("preval");
+    Register<TcalcIntRate>("intrate");
+    Register<TcalcEquivalentRate>("equrate");
+    Register<TcalcInterest>("interest");
+    Register<TcalcSecMor>("secmor");
+    Register<TcalcAccPmt>("accpmt");
+    Register<TcalcBallPmt>("ballpmt");
+    Register<TcalcAffHse>("affhse");
+    Register<TcalcEOQ>("eoq");
+    Register<TcalcNetPV>("netpv");
+    Register<TcalcIRR>("irr");
 }
 
 } // namespace quarvex::ui

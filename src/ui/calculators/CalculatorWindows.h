@@ -2,9 +2,11 @@
 
 namespace quarvex::ui {
 
-// Registers the special windows of the calculators that have one (the Loan calculator's
-// TcalcLoan for stem "loan"). The program calls it once at start-up, before it opens a
-// calculator; MakeCalculatorWindow then makes them.
+// Registers the windows of the calculators under their stems: TcalcLoan ("loan"), the
+// single-formula windows ("payreq", "preval", "intrate", "equrate", "interest", "secmor",
+// "accpmt", "ballpmt", "affhse", "eoq") and the cash-flow windows TcalcNetPV ("netpv") and
+// TcalcIRR ("irr"). The program calls it once at start-up, before it opens a calculator;
+// MakeCalculatorWindow then makes them.
 void RegisterCalculatorWindows();
 
 } // namespace quarvex::ui

@@ -115,7 +115,7 @@ void CalculatorWindow::BuildButtons() {
     on(Button::Undo, &CalculatorWindow::OnUndo);
     on(Button::Reset, &CalculatorWindow::OnReset);
     on(Button::Options, &CalculatorWindow::OnOptions);
-    connect(ButtonOf(Button::Close), &QPushButton::clicked, this, &CalculatorWindow::CloseWindow);
+    connect(ButtonOf(Button::Close), &QPushButton::clicked, this, &CalculatorWindow::RequestClose);
     connect(ButtonOf(Button::Help), &QPushButton::clicked, this,
             [this] { Guarded([this] { controller_->ShowHelp(false); }); });
     connect(ButtonOf(Button::Help2), &QPushButton::clicked, this,
@@ -299,13 +299,25 @@ void CalculatorWindow::CloseWindow() {
     deleteLater();
 }
 
+void CalculatorWindow::RequestClose() {
+    bool ready = false;
+    Guarded([this, &ready] { ready = closing_ || ReadyToClose(); });
+    if (ready) {
+        CloseWindow();
+    }
+}
+
 void CalculatorWindow::reject() {
-    CloseWindow();
+    RequestClose();
 }
 
 void CalculatorWindow::closeEvent(QCloseEvent* event) {
-    CloseWindow();
-    event->accept();
+    RequestClose();
+    if (closing_) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }
 
 } // namespace quarvex::ui

@@ -41,7 +41,8 @@ public:
     // shows it with the focus on the first input.
     void ShowInstance(int instance);
 
-    // The close handling; runs once however the window is closed.
+    // The close handling; runs once however the window is closed. The program's own closing
+    // (at shut-down) calls it directly, without asking ReadyToClose.
     void CloseWindow();
 
     // The button of the window, or null when this window has none (Save and Load).
@@ -83,6 +84,9 @@ protected:
     // Save and Load: the calculator's file, through the file dialogs.
     virtual void Save();
     virtual void Load();
+    // The user asks to close (Close, Esc, the close box). A window whose inputs are not in a
+    // state it can keep refuses, after showing the user what to put right.
+    virtual bool ReadyToClose() { return true; }
 
     // Runs a handler of the user's action; an error is shown, never thrown into Qt.
     void Guarded(const std::function<void()>& action);
@@ -105,6 +109,7 @@ private:
     void BuildButtons();
     void ApplyHints();
     void ShowHelpForFocus();
+    void RequestClose();
     void OnCalc();
     void OnCopy();
     void OnPrint();

@@ -130,6 +130,7 @@ void MaskedLineEdit::focusOutEvent(QFocusEvent* event) {
     if (const auto error = Commit()) {
         ShowLater(*error);
     }
+    emit Left();
 }
 
 } // namespace quarvex::ui

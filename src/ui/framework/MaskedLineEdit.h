@@ -56,6 +56,8 @@ public:
 
 signals:
     void ValueEdited(const quarvex::framework::FieldValue& value);
+    // The user left the field and its text was read (after the commit of focusOutEvent).
+    void Left();
 
 protected:
     void focusOutEvent(QFocusEvent* event) override;

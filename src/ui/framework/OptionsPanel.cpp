@@ -1,19 +1,41 @@
 #include "ui/framework/OptionsPanel.h"
 
 #include "ui/framework/GuardedCall.h"
+#include "ui/framework/HelpContext.h"
 #include "ui/platform/QtText.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <stdexcept>
 
 namespace quarvex::ui {
 
 using framework::CalculatorController;
+using framework::LocalDefaultSpec;
+
+namespace {
+
+bool HasAny(std::span<const LocalDefaultSpec> specs, bool options) {
+    return std::any_of(specs.begin(), specs.end(), [options](const LocalDefaultSpec& spec) {
+        return spec.IsOption() == options;
+    });
+}
+
+bool IsSet(const framework::FieldValue& value) {
+    const auto* choice = std::get_if<framework::Choice>(&value);
+    return choice != nullptr && choice->index != 0;
+}
+
+} // namespace
 
 OptionsPanel::OptionsPanel(CalculatorController& controller, UiContext& ui, QWidget* parent)
     : QWidget(parent), controller_(controller), ui_(ui) {
@@ -25,9 +47,15 @@ OptionsPanel::OptionsPanel(CalculatorController& controller, UiContext& ui, QWid
     choices->addWidget(MakeDefaultsGroup());
     choices->addStretch();
 
+    const auto& specs = controller_.Buffer().Spec().localDefaults;
+    localEditors_.resize(specs.size());
+    optionChecks_.resize(specs.size(), nullptr);
     auto* side = new QVBoxLayout;
-    if (!controller_.Buffer().Spec().localDefaults.empty()) {
+    if (HasAny(specs, false)) {
         side->addWidget(MakeLocalDefaultsGroup());
+    }
+    if (HasAny(specs, true)) {
+        side->addWidget(MakeOtherOptionsGroup());
     }
     side->addStretch();
     auto* help = new QHBoxLayout;
@@ -85,19 +113,58 @@ QGroupBox* OptionsPanel::MakeLocalDefaultsGroup() {
     gbxLocalDefaults_ = new QGroupBox(tr(" Local Defaults : "), this);
     auto* grid = new QGridLayout(gbxLocalDefaults_);
     const auto& specs = controller_.Buffer().Spec().localDefaults;
+    int row = 0;
     for (std::size_t i = 0; i < specs.size(); ++i) {
+        if (specs[i].IsOption()) {
+            continue;
+        }
         auto editor =
             std::make_unique<FieldEditor>(EditorSpec::Of(specs[i]), ui_, gbxLocalDefaults_);
         auto* label = new QLabel(ToQString(specs[i].prompt), gbxLocalDefaults_);
         label->setBuddy(editor->Widget());
-        grid->addWidget(label, static_cast<int>(i), 0);
-        grid->addWidget(editor->Widget(), static_cast<int>(i), 1);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(editor->Widget(), row++, 1);
         editor->OnEdited(this, [this, i](const framework::FieldValue& value) {
             Guarded([this, i, &value] { controller_.EditLocalDefault(i, value); });
         });
-        localEditors_.push_back(std::move(editor));
+        localEditors_[i] = std::move(editor);
     }
     return gbxLocalDefaults_;
+}
+
+QGroupBox* OptionsPanel::MakeOtherOptionsGroup() {
+    gbxOtherOptions_ = new QGroupBox(tr("Other Option(s)"), this);
+    auto* layout = new QVBoxLayout(gbxOtherOptions_);
+    const auto& specs = controller_.Buffer().Spec().localDefaults;
+    for (std::size_t i = 0; i < specs.size(); ++i) {
+        if (!specs[i].IsOption()) {
+            continue;
+        }
+        auto* check = new QCheckBox(ToQString(specs[i].prompt), gbxOtherOptions_);
+        SetHelpContext(check, specs[i].helpContext);
+        layout->addWidget(check);
+        connect(check, &QCheckBox::toggled, this, [this, i](bool checked) {
+            Guarded([this, i, checked] {
+                controller_.EditLocalDefault(i, framework::Choice{checked ? 1 : 0});
+            });
+        });
+        optionChecks_[i] = check;
+    }
+    return gbxOtherOptions_;
+}
+
+FieldEditor& OptionsPanel::LocalDefaultEditor(std::size_t index) {
+    if (localEditors_.at(index) == nullptr) {
+        throw std::out_of_range("this local default is an option, shown as a check box");
+    }
+    return *localEditors_[index];
+}
+
+QCheckBox* OptionsPanel::OptionCheckBox(std::size_t index) const {
+    if (optionChecks_.at(index) == nullptr) {
+        throw std::out_of_range("this local default is a value, not an option");
+    }
+    return optionChecks_[index];
 }
 
 void OptionsPanel::Refresh() {
@@ -108,7 +175,12 @@ void OptionsPanel::Refresh() {
     rbGlobal_->setChecked(options.flags.global);
     rbPublisher_->setChecked(!options.flags.local && !options.flags.global);
     for (std::size_t i = 0; i < localEditors_.size() && i < options.localDefaults.size(); ++i) {
-        localEditors_[i]->SetValue(options.localDefaults[i]);
+        if (localEditors_[i] != nullptr) {
+            localEditors_[i]->SetValue(options.localDefaults[i]);
+        } else if (QCheckBox* check = optionChecks_[i]) {
+            const QSignalBlocker quiet(check);
+            check->setChecked(IsSet(options.localDefaults[i]));
+        }
     }
     UpdateEnabling();
 }
@@ -118,10 +190,15 @@ void OptionsPanel::UpdateEnabling() {
     if (gbxLocalDefaults_ != nullptr) {
         gbxLocalDefaults_->setEnabled(controller_.LocalDefaultsEnabled());
     }
+    // The calculator's own options apply whatever the defaults choice; the group is enabled
+    // with the page.
 }
 
 std::optional<std::string> OptionsPanel::CommitLocalDefaults() {
     for (std::size_t i = 0; i < localEditors_.size(); ++i) {
+        if (localEditors_[i] == nullptr) {
+            continue;
+        }
         if (auto error = localEditors_[i]->Commit()) {
             localEditors_[i]->Widget()->setFocus();
             return error;
