@@ -261,6 +261,21 @@ std::optional<DataRecord> TcbCashFlows::Parse(const std::vector<std::uint8_t>& b
     }
 }
 
+void TcbCashFlows::InitData() {
+    CalcBuffer::InitData();
+    RebuildSeries(Data(), false);
+}
+
+void TcbCashFlows::UseLocalDefaults() {
+    CalcBuffer::UseLocalDefaults();
+    RebuildSeries(Data(), true);
+}
+
+void TcbCashFlows::UseGlobalDefaults() {
+    CalcBuffer::UseGlobalDefaults();
+    RebuildSeries(Data(), true);
+}
+
 void TcbCashFlows::SaveLast() const {
     CalcBuffer::SaveLast();
     std::filesystem::create_directories(Context().application.DefaultDataFolder());
@@ -270,11 +285,13 @@ void TcbCashFlows::SaveLast() const {
 bool TcbCashFlows::LoadLast() {
     CalcBuffer::LoadLast();
     if (!std::filesystem::exists(LastEntryPath())) {
+        RebuildSeries(Data(), false);
         return false;
     }
     const auto record = Parse(codec::ReadWholeFile(LastEntryPath()), true);
     if (!record) {
         Context().messages.Show("Version Mismatch", MessageIcon::Information, MessageButtons::Ok);
+        RebuildSeries(Data(), false);
         return false;
     }
     Data().Series() = record->Series();

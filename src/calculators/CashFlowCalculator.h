@@ -58,6 +58,12 @@ public:
     bool TakeArgument(std::string_view name, std::string_view value) override;
     std::vector<std::string> ArgumentHelp() const override;
 
+    // The publisher's values with a full grid of empty flows dated from today.
+    void InitData() override;
+    // The defaults levels re-date the flows when they change the period.
+    void UseLocalDefaults() override;
+    void UseGlobalDefaults() override;
+
     void SaveLast() const override;
     bool LoadLast() override;
     std::optional<FileKind> DataFile() const override;

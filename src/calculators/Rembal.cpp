@@ -28,7 +28,11 @@ const framework::CalculatorSpec& TcbRemBal::Definition() {
         AmortMethod(),
         Count("oedBalAfter", "&Balance AFTER Payment? (#)", 90),
         Money("oedBalance", "Remaining Balance:", 0, FieldRole::Result),
-        Money("oedPmt", "Per&iodic Payment?:", 4, FieldRole::Result),
+        [] {
+            auto payment = Money("oedPmt", "Per&iodic Payment?:", 4, FieldRole::Result);
+            payment.resultAccelerator = true; // shown as it stands, as in copies and prints
+            return payment;
+        }(),
     };
     static const LoanFields loanFields = {AmortMthd, PmtMthd, CmpPYR, PYR, Rate};
     static const auto locals = LoanLocalDefaults(loanFields);

@@ -189,14 +189,19 @@ TEST_F(CashFlowTest, TheLastEntryKeepsTheFlowsBesideTheStoredValues) {
     ASSERT_EQ(reopened.Data().Series().size(), 6u);
     EXPECT_EQ(reopened.Data().Series()[4].amount, 210);
 
-    // Without its file the calculator opens on its local defaults, and says so.
+    // Without its file (a first start) the calculator opens on its local defaults, but keeps
+    // "Last entered calculation" chosen so that what is entered now is kept on closing.
     std::filesystem::remove(fixture.folder / "data" / "Last.npv");
     TcbNetPV fresh(fixture.context);
+    fresh.InitData();
     fresh.Options().localDefaults[TcbNetPV::DefaultPeriod] = Choice{7};
     fresh.UseOpeningValues();
-    EXPECT_TRUE(fresh.Options().flags.defaults);
-    EXPECT_TRUE(fresh.Options().flags.local);
+    EXPECT_TRUE(fresh.Options().flags.lastCalculation);
+    EXPECT_FALSE(fresh.Options().flags.defaults);
     EXPECT_EQ(fresh.Data().Get<Choice>(TcbNetPV::PYR).index, 7);
+    ASSERT_EQ(fresh.Data().Series().size(), 6u) << "a full grid, re-dated quarterly";
+    EXPECT_EQ(fresh.Data().Series()[0].date,
+              dates::DMYToDayNumber(1, 4, 2001)); // three months after 1 January 2001
 }
 
 TEST_F(CashFlowTest, CopyTextListsTheFlows) {

@@ -211,12 +211,9 @@ void CalcBuffer::UseOpeningValues() {
     const OptionFlags& flags = options_.flags;
     if (flags.lastCalculation) {
         if (!LoadLast()) {
-            // What was kept of the last calculation is gone: open on the local defaults.
-            options_.flags.lastCalculation = false;
-            options_.flags.defaults = true;
-            options_.flags.local = true;
-            options_.flags.global = false;
-            options_.flags.publisher = false;
+            // What was kept of the last calculation is missing (a first start): open on the
+            // local defaults this time, but keep "Last entered calculation" chosen, so that
+            // closing keeps what the user enters now.
             UseLocalDefaults();
         }
     } else if (flags.defaults && flags.local) {

@@ -47,7 +47,7 @@ public:
 
     // The last entered calculation under the prompts of the calculator's key. LoadLast is
     // false when a calculator keeps part of it elsewhere and that part is missing; the
-    // calculator then opens on its local defaults.
+    // calculator then opens on its local defaults (and still keeps its last entry on closing).
     virtual void SaveLast() const;
     virtual bool LoadLast();
     // The local defaults under "Default" + prompt, and the five flags.

@@ -36,6 +36,8 @@ struct FieldSpec {
     bool startsToday = false;
     // A result that is kept with the last entered calculation (most results are not).
     bool storedResult = false;
+    // A result whose label keeps its accelerator (result labels usually show none).
+    bool resultAccelerator = false;
 
     bool IsResult() const { return role == FieldRole::Result; }
     bool IsStored() const { return !IsResult() || storedResult; }

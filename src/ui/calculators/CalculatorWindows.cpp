@@ -30,6 +30,7 @@ void RegisterCalculatorWindows() {
     Register<TcalcBallPmt>("ballpmt");
     Register<TcalcAffHse>("affhse");
     Register<TcalcEOQ>("eoq");
+    Register<TcalcRemBal>("rembal");
     Register<TcalcNetPV>("netpv");
     Register<TcalcIRR>("irr");
 }

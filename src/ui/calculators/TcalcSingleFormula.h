@@ -25,5 +25,6 @@ using TcalcAccPmt = TcalcSingleFormula;
 using TcalcBallPmt = TcalcSingleFormula;
 using TcalcAffHse = TcalcSingleFormula;
 using TcalcEOQ = TcalcSingleFormula;
+using TcalcRemBal = TcalcSingleFormula;
 
 } // namespace quarvex::ui

@@ -39,7 +39,8 @@ void LookLikeText(MaskedLineEdit* edit) {
 
 // A result is read-only and reached by the mouse only: its label has no accelerator.
 QString LabelText(const framework::FieldSpec& spec, std::string_view prompt) {
-    return ToQString(spec.IsResult() ? framework::Caption(prompt) : std::string(prompt));
+    return ToQString(spec.IsResult() && !spec.resultAccelerator ? framework::Caption(prompt)
+                                                                : std::string(prompt));
 }
 
 bool IsEmptyText(const framework::FieldValue& value) {
