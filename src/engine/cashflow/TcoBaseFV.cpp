@@ -73,25 +73,7 @@ void TcoBaseFV::BuildSchedule() {
 
 // Row 1 falls on the starting date, every further row one payment period after the one before.
 void TcoBaseFV::DateRows() {
-    std::vector<TFVRow>& rows = schedule_.Records();
-    dates::DayNumber date = StartDate;
-    int calendarYear = 0;
-    std::int16_t yearCounter = 0;
-    for (std::size_t k = 0; k < rows.size(); ++k) {
-        if (k > 0) {
-            date = cashflow::NextRowDate(PmtCode, date, DateOptions);
-        }
-        TFVRow& row = rows[k];
-        row.Date = date;
-        row.Label = cashflow::RowLabel(static_cast<int>(k + 1),
-                                       cashflow::InvestmentYear(StartDate, date), false);
-        const int year = cashflow::CalendarYearOf(date);
-        if (k == 0 || year != calendarYear) {
-            ++yearCounter;
-            calendarYear = year;
-        }
-        row.Year = yearCounter;
-    }
+    cashflow::DateScheduleRows(schedule_.Records(), StartDate, PmtCode, DateOptions, false);
 }
 
 double TcoBaseFV::Grow(double amount, long double rate, std::uint8_t pmtCode, std::uint8_t cmpCode,

@@ -41,23 +41,8 @@ void TcoBasePV::Build(dates::DayNumber startDate, std::int16_t numPmts, double a
 
 void TcoBasePV::BuildSchedule() {
     std::vector<TPVRow> rows(static_cast<std::size_t>(std::max<std::int16_t>(NumPmts, 0)));
-    dates::DayNumber date = StartDate;
-    int calendarYear = 0;
-    std::int16_t yearCounter = 0;
-    for (std::size_t k = 0; k < rows.size(); ++k) {
-        if (k > 0) {
-            date = cashflow::NextRowDate(PmtCode, date, DateOptions);
-        }
-        TPVRow& row = rows[k];
-        row.Date = date;
-        row.Label = cashflow::RowLabel(static_cast<int>(k + 1),
-                                       cashflow::InvestmentYear(StartDate, date), true);
-        const int year = cashflow::CalendarYearOf(date);
-        if (k == 0 || year != calendarYear) {
-            ++yearCounter;
-            calendarYear = year;
-        }
-        row.Year = yearCounter;
+    cashflow::DateScheduleRows(rows, StartDate, PmtCode, DateOptions, true);
+    for (TPVRow& row : rows) {
         row.Amount = Amount;
     }
     schedule_.Records() = std::move(rows);
