@@ -33,7 +33,7 @@ Solve SolveLoan(AmortInputs& in) {
 
     Solve solve;
     int n = SolveTermOf(in);
-    const double r = SolvingRate(in.Rate, basis);
+    const double r = static_cast<double>(SolvingRate(in.Rate, basis));
     if (in.ForcePmtCalc && in.PV > kSolvedAbove && n > kSolvedAbove && r > kSolvedAbove) {
         in.Pmt = 0;
     }
@@ -60,10 +60,7 @@ Solve SolveLoan(AmortInputs& in) {
     if (solve.unknown == engine::coLoan::kRate) {
         // The solver found the rate the payment is solved at; the loan's own rate undoes the
         // basis correction, so that the schedule accrues at the rate it shows.
-        double rate = loan.Rate;
-        if (SolvesAtCorrectedRate(basis)) {
-            rate = rate * 365.0 / 360.0;
-        }
+        const double rate = static_cast<double>(LoanRateOfSolvingRate(loan.Rate, basis));
         in.Rate = static_cast<float>(engine::RoundTo(4, rate));
     }
     in.Pmt = loan.Pmt;
@@ -133,8 +130,13 @@ AmortResults CalculateSchedule(AmortInputs& inputs, TAmortSchedule& destination,
     results.EnginePmt = engine->Pmt;
     results.EngineNumPmts = engine->NumPmts;
     results.EngineFrequency = engine->PYR;
-    if (engine->OptimizePmts) {
-        in.Pmt = engine->Pmt;
+    if (engine->Pmt != setup.Terms.Pmt) {
+        // The engine changed its payment (optimised it, or solved it again on a balance that
+        // carries amortized odd-days interest): the loan's payment is the one the rows pay,
+        // so that what the calculator shows, stores and recalculates with is that payment.
+        // Under "Half Monthly" the rows pay half the loan's payment.
+        in.Pmt = setup.HalfMonthly ? engine::RoundTo(engine::RoundDecimals, 2 * engine->Pmt)
+                                   : engine->Pmt;
     }
     TakeBalloon(rows, setup.BalloonUsed, results);
 

@@ -35,15 +35,42 @@ int SolveTermOf(const AmortInputs& inputs) {
     return inputs.NumPmts;
 }
 
-bool SolvesAtCorrectedRate(InterestBasis basis) {
-    return basis == InterestBasis::Ordinary365 || basis == InterestBasis::Actual365;
+namespace {
+
+// The year a basis charges over the solver's year of 360 days: days per year of the basis
+// over the days its rows count in one.
+struct YearRatio {
+    long double numerator = 1;
+    long double denominator = 1;
+};
+
+YearRatio SolvingRatio(InterestBasis basis) {
+    switch (basis) {
+    case InterestBasis::Ordinary365:
+        return {360.0L, 365.0L};
+    case InterestBasis::Actual360:
+        return {365.0L, 360.0L};
+    default:
+        return {};
+    }
 }
 
-double SolvingRate(double rate, InterestBasis basis) {
-    if (SolvesAtCorrectedRate(basis) && std::fabs(rate) > 0.01) {
-        return rate / 365.0 * 360.0;
+} // namespace
+
+long double SolvingRate(long double rate, InterestBasis basis) {
+    const YearRatio ratio = SolvingRatio(basis);
+    if (ratio.numerator == ratio.denominator || std::fabs(rate) <= 0.01L) {
+        return rate;
     }
-    return rate;
+    return rate / ratio.denominator * ratio.numerator;
+}
+
+long double LoanRateOfSolvingRate(long double solvingRate, InterestBasis basis) {
+    const YearRatio ratio = SolvingRatio(basis);
+    if (ratio.numerator == ratio.denominator) {
+        return solvingRate;
+    }
+    return solvingRate * ratio.denominator / ratio.numerator;
 }
 
 double PointsAmountOf(const AmortInputs& inputs) {

@@ -1,4 +1,5 @@
 #include "amortization/EAmort.h"
+#include "amortization/EngineSetup.h"
 #include "amortization/coFlexAmort.h"
 #include "engine/FinanceErrors.h"
 #include "engine/Rounding.h"
@@ -102,12 +103,7 @@ double coFlexAmort::SolvePayment(long double annualRate, double amount, int paym
     if (payments > std::numeric_limits<std::int16_t>::max()) {
         RaiseAmortError(kAmortBeyondLatestDate); // no such term ends before 2079
     }
-    long double rate = annualRate;
-    if ((Settings.RateBasis == InterestBasis::Ordinary365 ||
-         Settings.RateBasis == InterestBasis::Actual365) &&
-        std::fabs(rate) > 0.01L) {
-        rate = rate / 365.0L * 360.0L;
-    }
+    const long double rate = SolvingRate(annualRate, Settings.RateBasis);
     if (std::fabs(rate) < 0.01L) {
         // The loan solver would take a zero rate for the unknown; without interest the level
         // payment is the amount spread evenly.

@@ -1,5 +1,6 @@
 #include "calculators/Catalog.h"
 
+#include "amortization/calculator/TcbAmort.h"
 #include "calculators/AccPmt.h"
 #include "calculators/AffHse.h"
 #include "calculators/BallPmt.h"
@@ -32,10 +33,11 @@ template <class Buffer> constexpr CalculatorEntry Entry() {
 }
 
 const CalculatorEntry kCalculators[] = {
-    Entry<TcbLoan>(),     Entry<TcbPayReq>(),  Entry<TcbPreValAmt>(), Entry<TcbEOQ>(),
-    Entry<TcbSecMor>(),   Entry<TcbAccPmt>(),  Entry<TcbBallPmt>(),   Entry<TcbAffHse>(),
-    Entry<TcbInterest>(), Entry<TcbEquRate>(), Entry<TcbIntRate>(),   Entry<TcbNetPV>(),
-    Entry<TcbIRR>(),      Entry<TcbRemBal>(),
+    Entry<TcbLoan>(),    Entry<TcbPayReq>(),  Entry<TcbPreValAmt>(),
+    Entry<TcbEOQ>(),     Entry<TcbSecMor>(),  Entry<TcbAccPmt>(),
+    Entry<TcbBallPmt>(), Entry<TcbAffHse>(),  Entry<TcbInterest>(),
+    Entry<TcbEquRate>(), Entry<TcbIntRate>(), Entry<TcbNetPV>(),
+    Entry<TcbIRR>(),     Entry<TcbRemBal>(),  Entry<amortization::TcbAmort>(),
 };
 
 bool SameStem(std::string_view a, std::string_view b) {

@@ -2,6 +2,7 @@
 
 #include "calculators/Catalog.h"
 #include "cli/CliServices.h"
+#include "cli/DatabaseCommand.h"
 #include "cli/FieldInput.h"
 #include "cli/JsonFields.h"
 #include "framework/buffer/ErrorText.h"
@@ -31,6 +32,8 @@ struct Request {
     bool json = false;
     bool settings = false;
     std::optional<std::int32_t> today;
+    // Output switches of the calculator's own (--apr), in the order given.
+    std::vector<const framework::OutputFlagSpec*> flags;
     // NAME=VALUE arguments in the order given; applied to the calculator once it exists.
     std::vector<std::pair<std::string, std::string>> assignments;
 };
@@ -88,6 +91,42 @@ void Apply(framework::CalcBuffer& buffer, const std::string& name, const std::st
     }
 }
 
+const framework::OutputFlagSpec* FindFlag(const framework::CalculatorSpec& spec,
+                                          std::string_view argument) {
+    if (argument.rfind("--", 0) != 0) {
+        return nullptr;
+    }
+    const std::string_view name = argument.substr(2);
+    for (const framework::OutputFlagSpec& flag : spec.outputFlags) {
+        if (flag.name == name) {
+            return &flag;
+        }
+    }
+    return nullptr;
+}
+
+// At most one output replaces the copied text (--json or a switch such as --csv); switches
+// that add to the copied text go with neither of those (JSON carries their figures anyway).
+void CheckOutputs(const Request& request) {
+    const framework::OutputFlagSpec* replacing = nullptr;
+    const framework::OutputFlagSpec* adding = nullptr;
+    for (const framework::OutputFlagSpec* flag : request.flags) {
+        const framework::OutputFlagSpec*& slot = flag->replacesText ? replacing : adding;
+        if (flag->replacesText && replacing != nullptr && replacing != flag) {
+            throw BadArguments{"--" + std::string(replacing->name) + " and --" +
+                               std::string(flag->name) + " cannot be combined"};
+        }
+        slot = flag;
+    }
+    if (replacing != nullptr && request.json) {
+        throw BadArguments{"--json and --" + std::string(replacing->name) + " cannot be combined"};
+    }
+    if (replacing != nullptr && adding != nullptr) {
+        throw BadArguments{"--" + std::string(adding->name) + " and --" +
+                           std::string(replacing->name) + " cannot be combined"};
+    }
+}
+
 Request ReadRequest(const std::vector<std::string>& arguments) {
     Request request;
     if (arguments.empty()) {
@@ -117,10 +156,16 @@ Request ReadRequest(const std::vector<std::string>& arguments) {
                    equals != std::string::npos && equals > 0 && argument.rfind("--", 0) != 0) {
             request.assignments.emplace_back(argument.substr(0, equals),
                                              argument.substr(equals + 1));
+        } else if (const auto* flag = FindFlag(request.calculator->Spec(), argument)) {
+            if (std::find(request.flags.begin(), request.flags.end(), flag) ==
+                request.flags.end()) {
+                request.flags.push_back(flag);
+            }
         } else {
             throw BadArguments{"unknown argument '" + argument + "'"};
         }
     }
+    CheckOutputs(request);
     return request;
 }
 
@@ -144,6 +189,27 @@ void ListFields(const framework::CalcBuffer& buffer, std::ostream& out) {
     for (const std::string& extra : buffer.ArgumentHelp()) {
         out << extra << '\n';
     }
+    for (const framework::OutputFlagSpec& flag : spec.outputFlags) {
+        out << "--" << flag.name << '\t' << flag.help << '\n';
+    }
+}
+
+// What the run prints: the copied text with the texts of the adding switches after it, the
+// text of a replacing switch, or the JSON.
+std::string OutputText(const Request& request, const framework::CalcBuffer& buffer) {
+    if (request.json) {
+        return JsonFields(buffer);
+    }
+    for (const framework::OutputFlagSpec* flag : request.flags) {
+        if (flag->replacesText) {
+            return AsLines(buffer.OutputFlagText(flag->name));
+        }
+    }
+    std::string text = buffer.CopyText();
+    for (const framework::OutputFlagSpec* flag : request.flags) {
+        text += buffer.OutputFlagText(flag->name);
+    }
+    return AsLines(text);
 }
 
 // Everything a buffer needs, for one run of the command line.
@@ -175,7 +241,8 @@ std::unique_ptr<framework::RegIni> OpenStore(bool settings,
 }
 
 int Calculate(const Request& request, std::ostream& out, std::ostream& err,
-              const framework::EnvironmentLookup& environment) {
+              const framework::EnvironmentLookup& environment,
+              CalculationExtension* extension = nullptr) {
     std::unique_ptr<Clock> clock;
     if (request.today) {
         clock = std::make_unique<dates::FixedClock>(*request.today);
@@ -200,8 +267,13 @@ int Calculate(const Request& request, std::ostream& out, std::ostream& err,
     for (const auto& [name, value] : request.assignments) {
         Apply(*buffer, name, value);
     }
-    buffer->Calculate();
-    std::string text = request.json ? JsonFields(*buffer) : AsLines(buffer->CopyText());
+    if (extension == nullptr || !extension->Calculate(*buffer)) {
+        buffer->Calculate();
+    }
+    if (extension != nullptr && extension->Print(*buffer, out)) {
+        return kExitSolved;
+    }
+    std::string text = OutputText(request, *buffer);
     if (!text.empty() && text.back() != '\n') {
         text += '\n'; // a copied text may end inside its last line; a terminal's should not
     }
@@ -218,10 +290,18 @@ int RunQuarvexCalc(const std::vector<std::string>& arguments, std::ostream& out,
             ListCalculators(out);
             return kExitSolved;
         }
-        const Request request = ReadRequest(arguments);
-        return Calculate(request, out, err, environment);
+        if (const auto code = RunDatabaseCommand(arguments, out, err, environment)) {
+            return *code;
+        }
+        std::vector<std::string> rest = arguments;
+        const auto extension = TakeDatabaseArguments(rest, environment);
+        const Request request = ReadRequest(rest);
+        return Calculate(request, out, err, environment, extension.get());
     } catch (const BadArguments& bad) {
         err << "quarvex-calc: " << bad.message << '\n';
+        return kExitBadArguments;
+    } catch (const EDatabaseArguments& bad) {
+        err << "quarvex-calc: " << bad.Message() << '\n';
         return kExitBadArguments;
     } catch (const std::exception& error) {
         err << AsLines(framework::ErrorText(error)) << '\n';

@@ -16,10 +16,12 @@ inline constexpr int kExitBadArguments = 2;
 // quarvex-calc with its arguments (without the program name):
 //   --list                                 the calculators, "stem<TAB>name"
 //   STEM --fields                          the fields of a calculator
-//   STEM [NAME=VALUE ...] [--json] [--settings] [--today=YYYY-MM-DD]
+//   STEM [NAME=VALUE ...] [--json] [--settings] [--today=YYYY-MM-DD] [--FLAG ...]
 // Prints the calculator's copied text (or JSON) on `out`, messages and errors on `err`, and
-// returns the exit code. The environment gives the settings file for --settings, which is
-// only ever read.
+// returns the exit code. A calculator may offer switches of its own (--FLAG, listed by
+// --fields) that add a text after the copied text or print one in its place. The environment gives
+// the settings file for --settings, which is only ever read. The schedule database's commands (db
+// accounts, db loans, amort --save and --load) are described in DatabaseCommand.h.
 int RunQuarvexCalc(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
                    const framework::EnvironmentLookup& environment);
 

@@ -29,6 +29,38 @@ std::string JsonValue(const framework::FieldSpec& field, const framework::FieldV
         value);
 }
 
+std::string JsonOutput(const framework::OutputValue& output) {
+    return std::visit(
+        [](const auto& v) -> std::string {
+            using T = std::decay_t<decltype(v)>;
+            if constexpr (std::is_same_v<T, std::monostate>) {
+                return "null";
+            } else if constexpr (std::is_same_v<T, bool>) {
+                return v ? "true" : "false";
+            } else if constexpr (std::is_same_v<T, std::int64_t>) {
+                return JsonNumber(static_cast<long long>(v));
+            } else if constexpr (std::is_same_v<T, std::string>) {
+                return JsonString(v);
+            } else if constexpr (std::is_same_v<T, framework::OutputValue::List>) {
+                std::string json = "[";
+                for (std::size_t i = 0; i < v.size(); ++i) {
+                    json += (i == 0 ? "" : ", ") + JsonOutput(v[i]);
+                }
+                return json + "]";
+            } else if constexpr (std::is_same_v<T, framework::OutputValue::Members>) {
+                std::string json = "{";
+                for (std::size_t i = 0; i < v.size(); ++i) {
+                    json += (i == 0 ? "" : ", ") + JsonString(v[i].name) + ": " +
+                            JsonOutput(v[i].value);
+                }
+                return json + "}";
+            } else {
+                return JsonNumber(v);
+            }
+        },
+        output.value);
+}
+
 } // namespace
 
 std::string JsonFields(const framework::CalcBuffer& buffer) {
@@ -49,6 +81,9 @@ std::string JsonFields(const framework::CalcBuffer& buffer) {
                     ", \"amount\": " + JsonNumber(entry.amount) + "}";
         }
         json += "]";
+    }
+    for (const framework::OutputMember& member : buffer.JsonMembers()) {
+        json += ", " + JsonString(member.name) + ": " + JsonOutput(member.value);
     }
     return json + "}\n";
 }

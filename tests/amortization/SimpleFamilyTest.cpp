@@ -4,7 +4,9 @@
 #include "amortization/coSimpleMethods.h"
 #include "engine/FinanceErrors.h"
 #include "engine/RateConversion.h"
+#include "engine/Rounding.h"
 #include "engine/TCalcBalance.h"
+#include "engine/TcalcFV.h"
 #include "engine/coLoan.h"
 
 #include <gtest/gtest.h>
@@ -117,6 +119,11 @@ TEST(SimpleFamily, PaymentsInAdvanceCarryNoInterestInTheFirstPeriod) {
 }
 
 // Remaining balances against the loan solver's remaining-balance stepping, period by period.
+// The solver rounds each interest to the cent once; the schedules accrue with TcalcFV, which
+// rounds to ten-thousandths first, so where a grown amount lies on a half cent of
+// ten-thousandths the two may part by a cent (the Canadian loan's period 6 does: 149 048.55
+// grows to 149 905.58504956..., 857.04 for the solver, 857.03 for TcalcFV). The level-payment
+// loans are also stepped here with TcalcFV itself and must agree to the last digit.
 TEST(SimpleFamily, RemainingBalancesAsTheBalanceSolverStepsThem) {
     const struct {
         AmortMethod method;
@@ -140,14 +147,28 @@ TEST(SimpleFamily, RemainingBalancesAsTheBalanceSolverStepsThem) {
         const double pmt = SolvedPayment(c.method, c.n, p, comp, c.pv, c.rate);
         const auto engine = Calculated(Terms(c.method, c.n, c.pyr, c.pv, pmt, c.rate, c.cmp));
         const double i = static_cast<double>(engine::PeriodicRate(p, comp, c.rate));
+        const bool level = c.method == AmortMethod::Normal || c.method == AmortMethod::Canadian;
+        double stepped = c.pv;
+        double steppedInterest = 0;
         for (int k = 1; k < c.n; ++k) {
             double balance = c.pv;
             double interest = 0;
             engine::TCalcBalance().Balance(balance, interest, c.pv, pmt, i, 1, k, c.n, c.method);
-            ASSERT_NEAR(engine->BalanceAfter(k), balance, 1e-6)
+            ASSERT_NEAR(engine->BalanceAfter(k), balance, 0.01 + 1e-6)
                 << static_cast<int>(c.method) << " " << c.n << " period " << k;
             if (c.method != AmortMethod::InterestOnly) { // the solver keeps no interest there
-                ASSERT_NEAR(engine->RunningInterestOf(k), interest, 1e-6)
+                ASSERT_NEAR(engine->RunningInterestOf(k), interest, 0.01 + 1e-6)
+                    << static_cast<int>(c.method) << " " << c.n << " period " << k;
+            }
+            if (level) {
+                engine::TcalcFV fv;
+                fv.CompoundFV(stepped, i, 1);
+                const double periodInterest = static_cast<double>(fv.Interest) / 10000;
+                stepped = engine::RoundTo(2, stepped + periodInterest - pmt);
+                steppedInterest += periodInterest;
+                ASSERT_NEAR(engine->BalanceAfter(k), stepped, 1e-6)
+                    << static_cast<int>(c.method) << " " << c.n << " period " << k;
+                ASSERT_NEAR(engine->RunningInterestOf(k), steppedInterest, 1e-6)
                     << static_cast<int>(c.method) << " " << c.n << " period " << k;
             }
         }

@@ -123,6 +123,10 @@ bool CalcBuffer::TakeArgument(std::string_view, std::string_view) {
     return false;
 }
 
+std::string CalcBuffer::OutputFlagText(std::string_view) const {
+    return {};
+}
+
 void CalcBuffer::WriteDataFile(const std::string&) const {}
 
 bool CalcBuffer::ReadDataFile(const std::string&) {

@@ -4,6 +4,7 @@
 #include "framework/buffer/CalculatorSpec.h"
 #include "framework/buffer/DataRecord.h"
 #include "framework/buffer/OptionsRecord.h"
+#include "framework/buffer/OutputValue.h"
 #include "platform/Exception.h"
 
 #include <optional>
@@ -72,6 +73,13 @@ public:
     virtual bool TakeArgument(std::string_view name, std::string_view value);
     // One line per such argument for the --fields listing: name, tab, what it holds.
     virtual std::vector<std::string> ArgumentHelp() const { return {}; }
+
+    // The text of one of the output switches the calculator's table declares (outputFlags),
+    // after a calculation ("\r\n" line ends, as copied). Empty by default.
+    virtual std::string OutputFlagText(std::string_view flag) const;
+    // Results beyond the fields for the command line's JSON, after a calculation: each member
+    // joins the JSON object after the fields. None by default.
+    virtual OutputMembers JsonMembers() const { return {}; }
 
     // Calculators that save and load their inputs as files name the kind of file here.
     struct FileKind {

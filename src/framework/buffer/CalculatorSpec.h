@@ -37,6 +37,14 @@ struct GlobalDefaultSpec {
     FieldValue (*convert)(const FieldValue&) = nullptr;
 };
 
+// An output switch of the command line that a calculator offers besides --json ("apr" for
+// --apr): its text (CalcBuffer::OutputFlagText) follows the copied text, or replaces it.
+struct OutputFlagSpec {
+    std::string_view name; // without the leading "--"
+    std::string_view help; // for the --fields listing
+    bool replacesText = false;
+};
+
 // Everything that makes one calculator: its name, fields, defaults and output rows.
 struct CalculatorSpec {
     std::string_view stem; // command-line name: "loan"
@@ -50,6 +58,11 @@ struct CalculatorSpec {
     std::span<const OutputRow> rows;
     // A fixed line of guidance on the calculator panel ("Enter a Zero '0'  for Unknown Value").
     std::string_view note = {};
+    // The window generated from the fields cannot serve this calculator (a schedule grid, pages
+    // of settings): the desktop program offers it only once its own window is registered.
+    bool needsOwnWindow = false;
+    // Output switches of the command line beyond --json.
+    std::span<const OutputFlagSpec> outputFlags = {};
 };
 
 } // namespace quarvex::framework

@@ -153,7 +153,9 @@ bool ReadIndexCache(const std::filesystem::path& table, const TableStamp& stamp,
                 continue;
             }
             std::vector<RecNo> recnos(*entries);
-            std::memcpy(recnos.data(), recnoBytes->data(), recnoBytes->size());
+            if (!recnos.empty()) { // an empty tag: no bytes, and memcpy must not see null
+                std::memcpy(recnos.data(), recnoBytes->data(), recnoBytes->size());
+            }
             for (const RecNo record : recnos) {
                 if (record == 0 || record > stamp.recordCount) {
                     return false;

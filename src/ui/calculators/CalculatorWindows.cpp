@@ -1,5 +1,7 @@
 #include "ui/calculators/CalculatorWindows.h"
 
+#include "calculators/Catalog.h"
+
 #include "ui/calculators/TcalcIRR.h"
 #include "ui/calculators/TcalcLoan.h"
 #include "ui/calculators/TcalcNetPV.h"
@@ -33,6 +35,14 @@ void RegisterCalculatorWindows() {
     Register<TcalcRemBal>("rembal");
     Register<TcalcNetPV>("netpv");
     Register<TcalcIRR>("irr");
+}
+
+bool HasCalculatorWindow(std::string_view stem) {
+    if (IsWindowRegistered(stem)) {
+        return true;
+    }
+    const calculators::CalculatorEntry* entry = calculators::FindCalculator(stem);
+    return entry != nullptr && !entry->Spec().needsOwnWindow;
 }
 
 } // namespace quarvex::ui

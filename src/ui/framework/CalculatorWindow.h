@@ -131,6 +131,8 @@ private:
 using WindowMaker = std::function<CalculatorWindow*(
     std::unique_ptr<framework::CalculatorController> controller, UiContext& ui)>;
 void RegisterWindowMaker(std::string_view stem, WindowMaker maker);
+// Whether a window of the calculator's own is registered for the stem.
+bool IsWindowRegistered(std::string_view stem);
 CalculatorWindow* MakeCalculatorWindow(std::string_view stem,
                                        std::unique_ptr<framework::CalculatorController> controller,
                                        UiContext& ui);

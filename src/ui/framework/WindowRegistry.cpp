@@ -1,4 +1,5 @@
 #include "ui/framework/CalculatorWindow.h"
+
 #include "ui/framework/TcalcBase.h"
 
 #include <algorithm>
@@ -26,6 +27,11 @@ std::map<std::string, WindowMaker>& Makers() {
 
 void RegisterWindowMaker(std::string_view stem, WindowMaker maker) {
     Makers()[Key(stem)] = std::move(maker);
+}
+
+bool IsWindowRegistered(std::string_view stem) {
+    const auto found = Makers().find(Key(stem));
+    return found != Makers().end() && found->second;
 }
 
 CalculatorWindow* MakeCalculatorWindow(std::string_view stem,

@@ -1,5 +1,7 @@
 #include "ui/shell/LauncherPanel.h"
 
+#include "ui/shell/Launchable.h"
+
 #include "shell/Background.h"
 #include "ui/platform/QtText.h"
 
@@ -64,7 +66,7 @@ QGroupBox* LauncherPanel::BuildGroup(LauncherGroup group) {
         }
         auto* button = new QPushButton(ToQString(entry.buttonCaption), box);
         button->setObjectName(ToQString(entry.buttonName));
-        button->setEnabled(shell::IsAvailable(entry));
+        button->setEnabled(Launchable(entry));
         button->setAutoDefault(false);
         const std::string_view stem = entry.stem;
         connect(button, &QPushButton::clicked, this, [this, stem] { launch_(stem); });
@@ -86,7 +88,7 @@ QGroupBox* LauncherPanel::Group(LauncherGroup group) const {
 
 void LauncherPanel::ApplyHints(bool showHints) {
     for (const LauncherEntry& entry : LauncherEntries()) {
-        buttons_[IndexOf(entry)]->setToolTip(showHints ? WithNewlines(shell::ButtonHint(entry))
+        buttons_[IndexOf(entry)]->setToolTip(showHints ? WithNewlines(LaunchHint(entry))
                                                        : QString());
     }
 }

@@ -1,4 +1,6 @@
 // The main window's menu bar.
+
+#include "ui/shell/Launchable.h"
 #include "ui/shell/MainWindow.h"
 
 #include "platform/Help.h"
@@ -68,8 +70,8 @@ void MainWindow::BuildCalculatorMenus() {
         QMenu* menu = entry.submenu.empty() ? menus[entry.menu] : submenus[entry.submenu];
         QAction* action = menu->addAction(ToQString(entry.menuItem));
         action->setObjectName(QStringLiteral("mnu") + ToQString(entry.buttonName).mid(3));
-        action->setEnabled(shell::IsAvailable(entry));
-        if (!shell::IsAvailable(entry)) {
+        action->setEnabled(Launchable(entry));
+        if (!Launchable(entry)) {
             action->setToolTip(ToQString(shell::kNotAvailableHint));
             action->setStatusTip(ToQString(shell::kNotAvailableHint));
         }
