@@ -67,13 +67,14 @@ TEST(SingleFormulaCalculators, AnswerTheirQuestions) {
          {"Periodic Payment:               $1,000.00"}},
         // The cent-rounded schedule worked in decimal arithmetic outside the program.
         {{"rembal", "PV=10000", "NumPmts=36", "Rate=10", "BalAfter=12"},
-         {"Remaining Balance:              $6,992.59", "Per&iodic Payment?:               $322.67"}},
+         {"Remaining Balance:              $6,992.59",
+          "Per&iodic Payment?:               $322.67"}},
         // A Canadian mortgage: monthly payments, compounding twice a year whatever was chosen;
         // 100 000 at 6 % over 25 years is the well-known 639.81 a month.
         {{"rembal", "PV=100000", "NumPmts=300", "Rate=6", "BalAfter=60", "AmortMthd=Canadian",
           "PYR=Weekly", "CmpPYR=Monthly"},
-         {"Per&iodic Payment?:               $639.81",
-          "Compounding Period?:         Semiannually", "Payment Period?:                  Monthly"}},
+         {"Per&iodic Payment?:               $639.81", "Compounding Period?:         Semiannually",
+          "Payment Period?:                  Monthly"}},
         // PV(0.5%, 360, -1100)
         {{"affhse", "AnnualIncome=60000", "CashAvailable=20000", "Rate=6", "NumPmts=360",
           "EstTaxIns=2400", "EstMaintenance=1200", "PercentIncome=28"},
