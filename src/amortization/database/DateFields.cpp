@@ -1,5 +1,7 @@
 #include "amortization/database/DateFields.h"
 
+#include "amortization/database/EAmortDB.h"
+
 namespace quarvex::amortization::database {
 
 std::optional<dbase::Date> ToFieldDate(dates::DayNumber day) {
@@ -8,6 +10,14 @@ std::optional<dbase::Date> ToFieldDate(dates::DayNumber day) {
     }
     const dates::CalendarDate date = dates::DayNumberToDMY(day);
     return dbase::Date{date.year, date.month, date.day};
+}
+
+dbase::Date RequiredFieldDate(dates::DayNumber day, int errorCode) {
+    const auto date = ToFieldDate(day);
+    if (!date) {
+        RaiseAmortDBError(errorCode);
+    }
+    return *date;
 }
 
 dates::DayNumber FromFieldDate(const std::optional<dbase::Date>& date) {

@@ -38,14 +38,8 @@ void LoanColumns::Fill(dbase::Record& record, const TLoanRec& loan,
     if (TrimmedKey(loan.LoanNo).empty()) {
         RaiseAmortDBError(kLoanNoRequired);
     }
-    const auto org = ToFieldDate(loan.OrgDate);
-    if (!org) {
-        RaiseAmortDBError(kInvalidOrgDate);
-    }
-    const auto first = ToFieldDate(loan.FirstPmtDate);
-    if (!first) {
-        RaiseAmortDBError(kInvalidFirstPmtDate);
-    }
+    const dbase::Date org = RequiredFieldDate(loan.OrgDate, kInvalidOrgDate);
+    const dbase::Date first = RequiredFieldDate(loan.FirstPmtDate, kInvalidFirstPmtDate);
     record.SetText(loanNo, TrimmedKey(loan.LoanNo));
     record.SetNumber(pv, loan.PV);
     record.SetInteger(numPmts, loan.NumPmts);

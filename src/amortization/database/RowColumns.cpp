@@ -34,18 +34,9 @@ RowColumns::RowColumns(const dbase::Layout& layout)
 
 void RowColumns::Fill(dbase::Record& record, std::string_view loanNo, const TTransRec& row,
                       const RecordStamp& stamp) const {
-    const auto due = ToFieldDate(row.DueDate);
-    if (!due) {
-        RaiseAmortDBError(kInvalidDueDate);
-    }
-    const auto penalty = ToFieldDate(row.PenaltyDt);
-    if (!penalty) {
-        RaiseAmortDBError(kInvalidPenaltyDate);
-    }
-    const auto date = ToFieldDate(row.TransDate);
-    if (!date) {
-        RaiseAmortDBError(kInvalidTransDate);
-    }
+    const dbase::Date due = RequiredFieldDate(row.DueDate, kInvalidDueDate);
+    const dbase::Date penalty = RequiredFieldDate(row.PenaltyDt, kInvalidPenaltyDate);
+    const dbase::Date date = RequiredFieldDate(row.TransDate, kInvalidTransDate);
     record.SetText(loanNo_, loanNo);
     record.SetInteger(transNo_, row.TransNo);
     record.SetInteger(pmtNo_, row.PmtNo);
