@@ -6,6 +6,7 @@
 #include "amortization/CalculateSchedule.h"
 #include "amortization/database/TAmortDatabase.h"
 #include "framework/dates/SystemClock.h"
+#include "support/TempDirectory.h"
 
 #include <benchmark/benchmark.h>
 
@@ -64,25 +65,7 @@ database::AmortDatabaseOptions Options() {
     return options;
 }
 
-// A fresh folder, removed with everything in it.
-class Folder {
-public:
-    Folder() {
-        std::string pattern = (fs::temp_directory_path() / "quarvex-bench-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            std::abort();
-        }
-        path_ = pattern;
-    }
-    ~Folder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path& Path() const { return path_; }
-
-private:
-    fs::path path_;
-};
+using Folder = quarvex::testing::TempDirectory;
 
 std::string AddAccount(database::TAmortDatabase& db) {
     database::TAccountRec account;

@@ -5,6 +5,7 @@
 // folder; every change is flushed to the disk as in real use.
 #include "platform/dbase/Cursor.h"
 #include "platform/dbase/Database.h"
+#include "support/TempDirectory.h"
 
 #include <benchmark/benchmark.h>
 
@@ -162,25 +163,7 @@ std::vector<Row> LoadRows(dbase::Database& database, dbase::Table& table, const 
     return schedule;
 }
 
-// A fresh folder, removed with everything in it.
-class Folder {
-public:
-    Folder() {
-        std::string pattern = (fs::temp_directory_path() / "quarvex-bench-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            std::abort();
-        }
-        path_ = pattern;
-    }
-    ~Folder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path& Path() const { return path_; }
-
-private:
-    fs::path path_;
-};
+using Folder = quarvex::testing::TempDirectory;
 
 void SaveNewLoanOf14600Rows(benchmark::State& state) {
     const std::vector<Row> schedule = MakeSchedule(kLongLoanRows, 250000);

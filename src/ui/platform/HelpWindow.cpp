@@ -13,11 +13,10 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     browser_ = new QTextBrowser(this);
     browser_->setOpenExternalLinks(true);
     // One look for every page, so that the pages themselves hold only their text.
-    browser_->document()->setDefaultStyleSheet(
-        "body { font-family: sans-serif; }"
-        "h1 { font-size: x-large; }"
-        "h2 { font-size: large; margin-top: 16px; }"
-        "h3 { font-size: medium; margin-top: 12px; }");
+    browser_->document()->setDefaultStyleSheet("body { font-family: sans-serif; }"
+                                               "h1 { font-size: x-large; }"
+                                               "h2 { font-size: large; margin-top: 16px; }"
+                                               "h3 { font-size: medium; margin-top: 12px; }");
     contentsButton_ = new QPushButton(tr("&Contents"), this);
     backButton_ = new QPushButton(tr("&Back"), this);
     forwardButton_ = new QPushButton(tr("&Forward"), this);

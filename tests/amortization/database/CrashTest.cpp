@@ -1,4 +1,5 @@
 #include "AmortDbTestSupport.h"
+#include "support/ChildProcess.h"
 
 #include "framework/codec/CodecErrors.h"
 
@@ -18,6 +19,7 @@ namespace quarvex::amortization::database {
 namespace {
 
 using namespace testing;
+using quarvex::testing::InChild;
 
 constexpr std::string_view kLoanNo = "7";
 constexpr std::string_view kOtherLoanNo = "70";
@@ -72,23 +74,6 @@ int SavedVersion(const std::filesystem::path& folder) {
     }
     EXPECT_EQ(database.LinksOf("SMIJOH001").size(), 2u);
     return version;
-}
-
-// Runs `work` in a child process and returns its wait status. The parent has no table open
-// meanwhile, so the child shares no lock with it.
-template <typename Work> int InChild(Work work) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        try {
-            work();
-        } catch (...) {
-            ::_exit(3);
-        }
-        ::_exit(0);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return status;
 }
 
 std::map<std::string, std::string> Snapshot(const std::filesystem::path& folder) {

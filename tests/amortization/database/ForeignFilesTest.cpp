@@ -11,41 +11,16 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/Dbfread.h"
+
 // Tables written by another program: read as they are, written back in their own layout, and
 // our tables read by an independent dBASE reader (Python's dbfread) where one is installed.
 namespace quarvex::amortization::database {
 namespace {
 
 using namespace testing;
-
-std::string FindPythonWithDbfread() {
-    for (const char* candidate : {"/usr/bin/python3", "python3"}) {
-        const std::string probe = std::string(candidate) + " -c 'import dbfread' >/dev/null 2>&1";
-        if (std::system(probe.c_str()) == 0) {
-            return candidate;
-        }
-    }
-    return {};
-}
-
-std::vector<std::string> Lines(const std::string& command) {
-    std::vector<std::string> lines;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return lines;
-    }
-    std::string text;
-    char chunk[4096];
-    while (const std::size_t count = std::fread(chunk, 1, sizeof chunk, pipe)) {
-        text.append(chunk, count);
-    }
-    ::pclose(pipe);
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
+using quarvex::testing::FindPythonWithDbfread;
+using quarvex::testing::OutputLines;
 
 // Runs a Python script with dbfread on the folder's tables; its lines.
 std::vector<std::string> RunDbfread(const std::string& python, const std::filesystem::path& folder,
@@ -55,8 +30,8 @@ std::vector<std::string> RunDbfread(const std::string& python, const std::filesy
         std::ofstream out(file);
         out << "import sys, dbfread\nfolder = sys.argv[1]\n" << script;
     }
-    return Lines("PYTHONIOENCODING=utf-8 " + python + " " + file.string() + " " + folder.string() +
-                 " 2>&1");
+    return OutputLines("PYTHONIOENCODING=utf-8 " + python + " " + file.string() + " " +
+                       folder.string() + " 2>&1");
 }
 
 std::string Joined(const std::vector<std::string>& lines) {

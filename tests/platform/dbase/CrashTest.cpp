@@ -1,4 +1,5 @@
 #include "LoanVersions.h"
+#include "support/ChildProcess.h"
 
 #include "framework/codec/CodecErrors.h"
 
@@ -18,23 +19,7 @@ namespace quarvex::dbase {
 namespace {
 
 using namespace testing;
-
-// Runs `work` in a child process and returns its wait status. The parent holds no table
-// open meanwhile, so no lock is shared with the child.
-template <typename Work> int InChild(Work work) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        try {
-            work();
-        } catch (...) {
-            ::_exit(3);
-        }
-        ::_exit(0);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return status;
-}
+using quarvex::testing::InChild;
 
 class CrashTest : public ::testing::Test {
 protected:

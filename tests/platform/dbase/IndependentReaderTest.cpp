@@ -9,41 +9,16 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/Dbfread.h"
+
 // Our tables read by an independent dBASE reader, Python's dbfread, where one is installed:
 // the columns, types and values it finds must be those we wrote.
 namespace quarvex::dbase {
 namespace {
 
 using namespace testing;
-
-std::string FindPythonWithDbfread() {
-    for (const char* candidate : {"python3", "/usr/bin/python3"}) {
-        const std::string probe = std::string(candidate) + " -c 'import dbfread' >/dev/null 2>&1";
-        if (std::system(probe.c_str()) == 0) {
-            return candidate;
-        }
-    }
-    return {};
-}
-
-std::vector<std::string> Lines(const std::string& command) {
-    std::vector<std::string> lines;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return lines;
-    }
-    std::string text;
-    char chunk[4096];
-    while (const std::size_t count = std::fread(chunk, 1, sizeof chunk, pipe)) {
-        text.append(chunk, count);
-    }
-    ::pclose(pipe);
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
+using quarvex::testing::FindPythonWithDbfread;
+using quarvex::testing::OutputLines;
 
 std::vector<std::string> Split(const std::string& line) {
     std::vector<std::string> parts;
@@ -104,8 +79,8 @@ TEST(IndependentReaderTest, DbfreadFindsOurColumnsAndValues) {
                "print('deleted %d' % len(table.deleted))\n";
     }
     const std::vector<std::string> lines =
-        Lines("PYTHONIOENCODING=utf-8 " + python + " " + script.string() + " " +
-              (folder / "Loans.dbf").string() + " 2>&1");
+        OutputLines("PYTHONIOENCODING=utf-8 " + python + " " + script.string() + " " +
+                    (folder / "Loans.dbf").string() + " 2>&1");
     ASSERT_EQ(lines.size(), amounts.size() + 2) << (lines.empty() ? "" : lines.front());
     EXPECT_EQ(lines[0], "NAME:C:20:0|AMOUNT:N:24:2|COUNT:N:5:0|DUE:D:8:0|PAID:L:1:0");
     // dbfread hides deleted records.
