@@ -4,6 +4,7 @@
 #include "framework/codec/WholeFile.h"
 #include "platform/dbase/DbaseErrors.h"
 #include "platform/dbase/Header.h"
+#include "platform/dbase/IndexCache.h"
 #include "platform/dbase/Journal.h"
 
 #include <algorithm>
@@ -60,6 +61,7 @@ void CheckSchemaForCreation(std::string_view fileName, const TableSchema& schema
 Database::Database(std::filesystem::path folder, DatabaseOptions options)
     : folder_(std::move(folder)), options_(std::move(options)),
       lock_(folder_, options_.lockTimeout) {
+    RemoveStaleIndexTemporaries(folder_);
     // Rolls back a change that a program left half-done before anything is read.
     EnterRead();
     LeaveRead();
@@ -111,6 +113,7 @@ void Database::EnterWrite() {
         if (RecoverFolder(folder_, Hook())) {
             ForgetAll();
         }
+        RequireNoKeptJournal(folder_);
     } catch (...) {
         lock_.UnlockExclusive();
         throw;

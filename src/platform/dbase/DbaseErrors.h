@@ -30,6 +30,15 @@ public:
     using Exception::Exception;
 };
 
+// A rollback journal that was written whole but can no longer be read: the change it guarded
+// may be half-done in the tables, and the journal may hold the only copy of the old bytes.
+// It is kept aside under another name (the message names it) and no table of the folder is
+// changed while it lies there.
+class EUnreadableJournal : public Exception {
+public:
+    using Exception::Exception;
+};
+
 // A request the engine cannot carry out as asked: an unknown field or tag, a value of the
 // wrong type for its field, a record of another table, a transaction inside a read.
 class EInvalidRequest : public Exception {

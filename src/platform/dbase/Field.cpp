@@ -18,7 +18,11 @@ FieldSpec TextField(std::string_view name, std::uint8_t length) {
 }
 
 FieldSpec NumberField(std::string_view name, std::uint8_t decimals) {
-    return FieldSpec{CanonicalFieldName(name), FieldType::Numeric, kExactNumberWidth, decimals};
+    return NumberField(name, kExactNumberWidth, decimals);
+}
+
+FieldSpec NumberField(std::string_view name, std::uint8_t width, std::uint8_t decimals) {
+    return FieldSpec{CanonicalFieldName(name), FieldType::Numeric, width, decimals};
 }
 
 FieldSpec IntegerField(std::string_view name, std::uint8_t digits) {

@@ -42,6 +42,11 @@ FieldSpec TextField(std::string_view name, std::uint8_t length);
 // other programs show; the stored text always has every digit the double needs.
 FieldSpec NumberField(std::string_view name, std::uint8_t decimals);
 
+// A number field of `width` characters with `decimals` decimals: N(width, decimals). The
+// stored text is that of NumberField, so a value with more decimals than declared still
+// keeps every digit; choose the decimals so that the values the field is for need no more.
+FieldSpec NumberField(std::string_view name, std::uint8_t width, std::uint8_t decimals);
+
 // A number field for whole numbers of up to `digits` characters, sign included: N(digits, 0).
 FieldSpec IntegerField(std::string_view name, std::uint8_t digits);
 

@@ -100,6 +100,54 @@ FieldSpec DecodeDescriptor(std::span<const std::uint8_t> slot, std::size_t numbe
     return field;
 }
 
+std::vector<FieldSpec> DecodeDescriptors(std::span<const std::uint8_t> headerBytes,
+                                         const std::string& fileName) {
+    std::vector<FieldSpec> fields;
+    std::set<std::string> names;
+    for (std::size_t at = kHeaderPrefix;; at += kDescriptorSize) {
+        if (at < headerBytes.size() && headerBytes[at] == kFieldTerminator) {
+            break;
+        }
+        if (at + kDescriptorSize >= headerBytes.size()) {
+            Damaged(fileName, "the list of fields does not end with the terminator byte 0x0D");
+        }
+        FieldSpec field =
+            DecodeDescriptor(headerBytes.subspan(at, kDescriptorSize), fields.size() + 1, fileName);
+        if (!names.insert(field.name).second) {
+            Damaged(fileName, "two fields are named " + field.name);
+        }
+        fields.push_back(std::move(field));
+    }
+    if (fields.empty()) {
+        Damaged(fileName, "the table has no field");
+    }
+    return fields;
+}
+
+// The header length must be that of the fields, and the record length their sum: where
+// either disagrees, the records would be read from the wrong place. The one variant
+// accepted is the header of the first dBASE III, which puts a NUL byte after the terminator
+// (a header one byte longer; dBASE III PLUS and later dropped the byte and read both).
+void CheckLengths(const TableHeader& header, std::span<const std::uint8_t> headerBytes,
+                  const std::string& fileName) {
+    const std::size_t fieldsEnd = kHeaderPrefix + kDescriptorSize * header.fields.size() + 1;
+    const bool withNul = header.headerLength == fieldsEnd + 1 && headerBytes[fieldsEnd] == 0;
+    if (header.headerLength != fieldsEnd && !withNul) {
+        Damaged(fileName, "the header length " + std::to_string(header.headerLength) +
+                              " does not match its " + std::to_string(header.fields.size()) +
+                              " fields, which need " + std::to_string(fieldsEnd));
+    }
+    std::size_t recordLength = 1;
+    for (const auto& field : header.fields) {
+        recordLength += field.length;
+    }
+    if (recordLength != header.recordLength) {
+        Damaged(fileName, "the record length " + std::to_string(header.recordLength) +
+                              " does not match its fields, which need " +
+                              std::to_string(recordLength));
+    }
+}
+
 } // namespace
 
 TableHeader NewHeader(std::vector<FieldSpec> fields) {
@@ -152,7 +200,7 @@ std::uint16_t HeaderLengthOf(std::span<const std::uint8_t> prefix) {
 }
 
 TableHeader DecodeHeader(std::span<const std::uint8_t> bytes, std::uint64_t fileSize,
-                         const std::string& fileName) {
+                         std::uint8_t lastByte, const std::string& fileName) {
     if (fileSize < kHeaderPrefix || bytes.size() < kHeaderPrefix) {
         Damaged(fileName, "the file is shorter than a table header");
     }
@@ -178,46 +226,37 @@ TableHeader DecodeHeader(std::span<const std::uint8_t> bytes, std::uint64_t file
                               " bytes)");
     }
     const auto headerBytes = bytes.first(header.headerLength);
-    std::size_t at = kHeaderPrefix;
-    std::set<std::string> names;
-    for (;;) {
-        if (at < headerBytes.size() && headerBytes[at] == kFieldTerminator) {
-            break;
-        }
-        if (at + kDescriptorSize >= headerBytes.size()) {
-            Damaged(fileName, "the list of fields does not end with the terminator byte 0x0D");
-        }
-        FieldSpec field = DecodeDescriptor(headerBytes.subspan(at, kDescriptorSize),
-                                           header.fields.size() + 1, fileName);
-        if (!names.insert(field.name).second) {
-            Damaged(fileName, "two fields are named " + field.name);
-        }
-        header.fields.push_back(std::move(field));
-        at += kDescriptorSize;
-    }
-    if (header.fields.empty()) {
-        Damaged(fileName, "the table has no field");
-    }
-    std::size_t recordLength = 1;
-    for (const auto& field : header.fields) {
-        recordLength += field.length;
-    }
-    if (recordLength != header.recordLength) {
-        Damaged(fileName, "the record length " + std::to_string(header.recordLength) +
-                              " does not match its fields, which need " +
-                              std::to_string(recordLength));
+    header.fields = DecodeDescriptors(headerBytes, fileName);
+    CheckLengths(header, headerBytes, fileName);
+    CheckRecordArea(header, fileSize, lastByte, fileName);
+    return header;
+}
+
+void CheckRecordArea(const TableHeader& header, std::uint64_t fileSize, std::uint8_t lastByte,
+                     const std::string& fileName) {
+    if (header.recordLength == 0) {
+        Damaged(fileName, "its records have a length of 0");
     }
     const std::uint64_t needed =
         static_cast<std::uint64_t>(header.headerLength) +
         static_cast<std::uint64_t>(header.recordCount) * header.recordLength;
+    const std::string holds = "it says it holds " + std::to_string(header.recordCount) + " records";
     if (needed > fileSize) {
         Damaged(fileName,
-                "it says it holds " + std::to_string(header.recordCount) +
-                    " records, but the file ends after " +
+                holds + ", but the file ends after " +
                     std::to_string((fileSize - header.headerLength) / header.recordLength) +
                     " of them");
     }
-    return header;
+    const std::uint64_t extra = fileSize - needed;
+    if (extra == 0 || (extra == 1 && lastByte == kEndOfFile)) {
+        return;
+    }
+    // Bytes beyond the counted records may be records the count lost: appending would write
+    // over them.
+    const std::uint64_t records = (extra - (lastByte == kEndOfFile ? 1 : 0)) / header.recordLength;
+    Damaged(fileName, holds + ", but the file goes on for " + std::to_string(extra) +
+                          " bytes after them" +
+                          (records > 0 ? " (" + std::to_string(records) + " more records)" : ""));
 }
 
 std::array<std::uint8_t, 3> UpdateDateBytes(int year, int month, int day) {

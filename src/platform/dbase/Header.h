@@ -13,7 +13,7 @@
 //   0      version: 0x03, a dBASE III table without memo file
 //   1-3    date of the last update: year - 1900, month, day
 //   4-7    record count, 32 bits little-endian
-//   8-9    header length: 32 + 32 per field + 1
+//   8-9    header length: 32 + 32 per field + 1 (one more in the first dBASE III)
 //   10-11  record length: 1 (deleted flag) + the field widths
 //   12-15  zero
 //   16-19  our change counter (in the bytes dBASE III PLUS reserves for its network
@@ -25,7 +25,7 @@
 //   then 32 bytes per field: name (11 bytes, NUL-padded), type letter, 4 zero bytes,
 //   width, decimals, 14 zero bytes; then the terminator 0x0D.
 // The records follow the header: a flag byte (' ' kept, '*' deleted) and the field texts;
-// the byte 0x1A follows the last record.
+// the byte 0x1A follows the last record, and the file ends there.
 namespace quarvex::dbase {
 
 inline constexpr std::uint8_t kVersionDbase3 = 0x03;
@@ -63,10 +63,18 @@ std::vector<std::uint8_t> EncodeHeader(const TableHeader& header);
 std::uint16_t HeaderLengthOf(std::span<const std::uint8_t> prefix);
 
 // Reads and checks a header: `bytes` holds at least its first `HeaderLengthOf` bytes (or the
-// whole file when that is shorter), `fileSize` is the file's size. Throws EDamagedTable naming
-// `fileName` and the fault for anything that is not a dBASE III table we can read.
+// whole file when that is shorter), `fileSize` is the file's size and `lastByte` its last
+// byte. Throws EDamagedTable naming `fileName` and the fault for anything that is not a dBASE
+// III table we can read: the header length must be that of the fields, the record length
+// their sum, and the file must end with the counted records (CheckRecordArea).
 TableHeader DecodeHeader(std::span<const std::uint8_t> bytes, std::uint64_t fileSize,
-                         const std::string& fileName);
+                         std::uint8_t lastByte, const std::string& fileName);
+
+// Checks that the file ends right after the records the header counts, with or without the
+// end mark 0x1A (dBASE readers accept a table without it, so we do too). Anything more or
+// less means the count or the lengths are wrong, and a write would then land on records.
+void CheckRecordArea(const TableHeader& header, std::uint64_t fileSize, std::uint8_t lastByte,
+                     const std::string& fileName);
 
 // The update date bytes of a calendar date (years 1900 to 2155).
 std::array<std::uint8_t, 3> UpdateDateBytes(int year, int month, int day);

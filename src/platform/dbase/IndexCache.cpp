@@ -4,10 +4,13 @@
 #include "platform/dbase/FileIo.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <string>
 #include <string_view>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 
 namespace quarvex::dbase {
@@ -15,6 +18,8 @@ namespace quarvex::dbase {
 namespace {
 
 constexpr std::string_view kMagic = "QVIDX001";
+constexpr std::string_view kCacheExtension = ".qix";
+constexpr std::string_view kTemporaryMark = ".tmp-";
 constexpr std::uint64_t kMaxCacheSize = 1ull << 32;
 
 void PutStamp(ByteSink& sink, const TableStamp& stamp) {
@@ -49,6 +54,33 @@ std::optional<TableStamp> GetStamp(ByteSource& source) {
     return stamp;
 }
 
+std::filesystem::path TemporaryPath(const std::filesystem::path& cache, pid_t process) {
+    return cache.parent_path() / ("." + cache.filename().string() + std::string(kTemporaryMark) +
+                                  std::to_string(process));
+}
+
+// The process of a temporary named ".NAME.qix.tmp-PID", or 0 when the name is not one.
+pid_t TemporaryOwner(std::string_view name) {
+    const std::size_t mark = name.rfind(kTemporaryMark);
+    if (name.size() < 2 || name[0] != '.' || mark == std::string_view::npos ||
+        mark <= 1 + kCacheExtension.size() ||
+        name.substr(mark - kCacheExtension.size(), kCacheExtension.size()) != kCacheExtension) {
+        return 0;
+    }
+    const std::string_view digits = name.substr(mark + kTemporaryMark.size());
+    if (digits.empty() || digits.size() > 9 || digits[0] == '0') {
+        return 0;
+    }
+    pid_t process = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9') {
+            return 0;
+        }
+        process = process * 10 + (c - '0');
+    }
+    return process;
+}
+
 } // namespace
 
 std::filesystem::path IndexCachePath(const std::filesystem::path& table) {
@@ -76,9 +108,7 @@ void WriteIndexCache(const std::filesystem::path& table, const TableStamp& stamp
     sink.U64(Checksum(sink.Bytes()));
 
     const std::filesystem::path path = IndexCachePath(table);
-    const std::filesystem::path temporary =
-        path.parent_path() /
-        ("." + path.filename().string() + ".tmp-" + std::to_string(::getpid()));
+    const std::filesystem::path temporary = TemporaryPath(path, ::getpid());
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) {
         return;
@@ -92,6 +122,18 @@ void WriteIndexCache(const std::filesystem::path& table, const TableStamp& stamp
     written = ::close(fd) == 0 && written;
     if (!written || ::rename(temporary.c_str(), path.c_str()) != 0) {
         ::unlink(temporary.c_str());
+    }
+}
+
+void RemoveStaleIndexTemporaries(const std::filesystem::path& folder) {
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const pid_t process = TemporaryOwner(entry->path().filename().string());
+        // A process that cannot be signalled for want of permission is alive (another user's).
+        if (process > 0 && ::kill(process, 0) != 0 && errno == ESRCH) {
+            ::unlink(entry->path().c_str());
+        }
     }
 }
 

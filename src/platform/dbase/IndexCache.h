@@ -31,6 +31,11 @@ std::filesystem::path IndexCachePath(const std::filesystem::path& table);
 void WriteIndexCache(const std::filesystem::path& table, const TableStamp& stamp,
                      const std::vector<TagIndex*>& tags);
 
+// Removes the temporary files of cache writes whose process is gone (a program killed while
+// writing one leaves it behind): ".NAME.qix.tmp-PID" with no live process PID. Those of live
+// processes are left alone, as is anything else; errors are ignored.
+void RemoveStaleIndexTemporaries(const std::filesystem::path& folder);
+
 // Fills the tags from the cache when it holds every one of them for exactly this stamp.
 bool ReadIndexCache(const std::filesystem::path& table, const TableStamp& stamp,
                     const std::vector<TagIndex*>& tags);

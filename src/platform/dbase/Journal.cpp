@@ -4,12 +4,14 @@
 
 #include "framework/codec/CodecErrors.h"
 #include "platform/dbase/Bytes.h"
+#include "platform/dbase/DbaseErrors.h"
 #include "platform/dbase/FileIo.h"
 
 #include <cerrno>
 #include <fcntl.h>
 #include <string_view>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 
 namespace quarvex::dbase {
@@ -19,8 +21,47 @@ namespace {
 constexpr std::string_view kMagic = "QVJRNL01";
 constexpr std::string_view kEndMark = "QVJEND01";
 
+constexpr std::string_view kKeptPrefix = "tables.journal.kept-";
+
 bool IsPlainName(const std::string& name) {
     return !name.empty() && name.find('/') == std::string::npos && name != "." && name != "..";
+}
+
+// The journal is written with one write and then flushed: only a journal whose last bytes
+// reached the disk can have been flushed, and only then were the tables touched.
+bool WrittenWhole(std::span<const std::uint8_t> bytes) {
+    return bytes.size() >= kEndMark.size() &&
+           std::string_view(reinterpret_cast<const char*>(bytes.data()) + bytes.size() -
+                                kEndMark.size(),
+                            kEndMark.size()) == kEndMark;
+}
+
+// Renames the journal to the first "tables.journal.kept-N" not taken; the caller holds the
+// folder exclusively, so no other program of ours takes the name meanwhile.
+std::filesystem::path KeepAside(const std::filesystem::path& folder, const WriteStepHook& hook) {
+    const std::filesystem::path journal = folder / kJournalName;
+    for (int number = 1;; ++number) {
+        const std::filesystem::path kept =
+            folder / (std::string(kKeptPrefix) + std::to_string(number));
+        struct stat status {};
+        if (::lstat(kept.c_str(), &status) == 0) {
+            continue;
+        }
+        BeforeStep(hook, "journal-keep");
+        if (::rename(journal.c_str(), kept.c_str()) != 0) {
+            throw codec::EFileAccess("Cannot rename \"" + journal.string() + "\" to \"" +
+                                     kept.string() + "\": " + ErrorText(errno) + ".");
+        }
+        BeforeStep(hook, "folder-sync");
+        SyncFolder(folder);
+        return kept;
+    }
+}
+
+std::string CheckAdvice() {
+    return " The tables may hold part of that change, so none of them will be changed while "
+           "that file is there. Check the loans saved or deleted last, then move that file "
+           "away.";
 }
 
 } // namespace
@@ -174,10 +215,29 @@ bool RecoverFolder(const std::filesystem::path& folder, const WriteStepHook& hoo
     }
     if (const auto entries = DecodeJournal(bytes)) {
         RollBack(folder, *entries, hook);
+    } else if (WrittenWhole(bytes)) {
+        const std::filesystem::path kept = KeepAside(folder, hook);
+        throw EUnreadableJournal("A change of the tables in \"" + folder.string() +
+                                 "\" stopped half-way and cannot be undone: the record of the "
+                                 "old data it kept cannot be read. It was kept as \"" +
+                                 kept.string() + "\"." + CheckAdvice());
     } else {
         RemoveJournal(folder, hook);
     }
     return true;
+}
+
+void RequireNoKeptJournal(const std::filesystem::path& folder) {
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        if (name.starts_with(kKeptPrefix)) {
+            throw EUnreadableJournal("The record of a change of the tables that could not be "
+                                     "undone lies in \"" +
+                                     entry->path().string() + "\"." + CheckAdvice());
+        }
+    }
 }
 
 } // namespace quarvex::dbase

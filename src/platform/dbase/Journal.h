@@ -18,7 +18,12 @@
 // takes effect. Whoever next reads the folder and finds a complete journal knows that a
 // change stopped half-way, and puts every byte it lists back and cuts each table to its old
 // size: the tables are then exactly as before the change. A journal cut short (a crash while
-// it was written) is simply removed, for no table had been touched yet.
+// it was written, before it was flushed) is simply removed, for no table had been touched
+// yet. A journal that ends with its end mark was written whole, and the tables may have been
+// written after it; if it cannot be read all the same (a damaged disk, a copy gone wrong) it
+// may hold the only copy of the old bytes. It is then renamed "tables.journal.kept-N" (the
+// first N not taken) and EUnreadableJournal raised; the folder's tables are not changed while
+// a kept journal lies there, so that the user can check them first.
 //
 // Layout: "QVJRNL01", u32 table count, per table (u16 name length, name, u64 old size,
 // u32 region count, per region u64 offset, u32 length, the old bytes), u64 checksum of all
@@ -58,7 +63,11 @@ void RemoveJournal(const std::filesystem::path& folder, const WriteStepHook& hoo
 bool JournalExists(const std::filesystem::path& folder);
 
 // Rolls back the change a journal in the folder guarded, if any; the caller holds the folder
-// exclusively. True when there was a journal.
+// exclusively. True when there was a journal. A whole journal that cannot be read is kept
+// aside and EUnreadableJournal raised.
 bool RecoverFolder(const std::filesystem::path& folder, const WriteStepHook& hook);
+
+// Raises EUnreadableJournal when a kept journal lies in the folder: no change may be made.
+void RequireNoKeptJournal(const std::filesystem::path& folder);
 
 } // namespace quarvex::dbase

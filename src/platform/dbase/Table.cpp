@@ -192,7 +192,9 @@ TableStamp Table::CurrentStamp(std::array<std::uint8_t, kHeaderPrefix>* prefix) 
 void Table::LoadHeader(std::uint64_t fileSize) {
     std::array<std::uint8_t, kHeaderPrefix> prefix{};
     std::vector<std::uint8_t> bytes;
-    if (fileSize >= kHeaderPrefix && ReadAt(fd_, 0, prefix, path_)) {
+    std::array<std::uint8_t, 1> last{};
+    if (fileSize >= kHeaderPrefix && ReadAt(fd_, 0, prefix, path_) &&
+        ReadAt(fd_, fileSize - 1, last, path_)) {
         const std::size_t length = std::min<std::uint64_t>(
             std::max<std::size_t>(HeaderLengthOf(prefix), kHeaderPrefix), fileSize);
         bytes.resize(length);
@@ -200,7 +202,7 @@ void Table::LoadHeader(std::uint64_t fileSize) {
             bytes.clear();
         }
     }
-    TableHeader header = DecodeHeader(bytes, fileSize, fileName_);
+    TableHeader header = DecodeHeader(bytes, fileSize, last[0], fileName_);
     if (!layout_) {
         layout_ = std::make_shared<const Layout>(fileName_, header.fields);
     } else if (layout_->Fields() != header.fields) {

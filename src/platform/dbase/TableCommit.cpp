@@ -20,6 +20,14 @@ std::string Quoted(const std::string& name) {
 } // namespace
 
 Table::Plan Table::PlanChanges(const Pending& pending) {
+    // The plan rests on the header read when the change began; a program that does not take
+    // our locks may have changed the file since.
+    if (CurrentStamp() != stamp_) {
+        Forget();
+        throw ETableMismatch("The table " + Quoted(fileName_) +
+                             " was changed by another program while this change was prepared; "
+                             "nothing was written. Please try again.");
+    }
     Plan plan;
     plan.header = header_;
     const std::uint64_t length = header_.recordLength;

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace quarvex::dbase {
 namespace {
 
@@ -212,6 +215,41 @@ TEST_F(IndexTest, ACacheOfAnotherStateOfTheTableIsNotUsed) {
     Table& rows = database.Open("Trans.dbf", RowSchema());
     EXPECT_EQ(rows.RecordsWithKey("LOANNO", "9"), (std::vector<RecNo>{1}));
     EXPECT_TRUE(rows.RecordsWithKey("LOANNO", "1").empty());
+}
+
+// A program killed while it wrote an index cache leaves its temporary file (megabytes for a
+// large table); the next open removes those whose process is gone, and nothing else.
+TEST_F(IndexTest, TemporariesOfProcessesThatAreGoneAreRemovedAtOpen) {
+    const pid_t gone = ::fork();
+    if (gone == 0) {
+        ::_exit(0);
+    }
+    ASSERT_GT(gone, 0);
+    ASSERT_EQ(::waitpid(gone, nullptr, 0), gone);
+    const std::string dead = std::to_string(gone);
+    const std::string live = std::to_string(::getpid());
+    struct Case {
+        std::string name;
+        bool removed;
+    };
+    const Case cases[] = {
+        {".Trans.qix.tmp-" + dead, true},
+        {".Accnts.qix.tmp-" + dead, true},
+        {".Trans.qix.tmp-" + live, false},       // a live process may be about to rename it
+        {".Trans.qix.tmp-1", false},             // init: alive
+        {".Trans.qix.tmp-" + dead + "x", false}, // not a name of ours
+        {".Trans.qix.tmp-0" + dead, false},
+        {"Trans.qix.tmp-" + dead, false},
+        {".Trans.dbf.tmp-" + dead, false},
+        {"..qix.tmp-" + dead, false},
+    };
+    for (const Case& c : cases) {
+        WriteBytes(folder_.Path() / c.name, Bytes(100, 'x'));
+    }
+    Database database(folder_.Path());
+    for (const Case& c : cases) {
+        EXPECT_EQ(std::filesystem::exists(folder_.Path() / c.name), !c.removed) << c.name;
+    }
 }
 
 } // namespace

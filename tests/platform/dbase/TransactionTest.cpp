@@ -4,6 +4,7 @@
 #include "platform/dbase/DbaseErrors.h"
 #include "platform/dbase/Journal.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -124,6 +125,7 @@ TEST_F(TransactionTest, AJournalCutShortIsDroppedWithoutTouchingTheTables) {
     EXPECT_FALSE(std::filesystem::exists(folder_.Path() / kJournalName));
     auto after = Snapshot(folder_.Path());
     EXPECT_EQ(after["Trans.dbf"], before.at("Trans.dbf"));
+    EXPECT_EQ(after.size(), before.size()); // nothing kept aside
 }
 
 TEST_F(TransactionTest, AWholeJournalPutsTheOldBytesBack) {
@@ -139,6 +141,44 @@ TEST_F(TransactionTest, AWholeJournalPutsTheOldBytesBack) {
     WriteBytes(trans, scribbled);
     EXPECT_EQ(SavedLoanVersion(folder_.Path()), 1);
     EXPECT_EQ(FileBytes(trans), original);
+}
+
+// A journal that was written whole but no longer reads may be the only copy of the old rows:
+// it is kept under a name of its own (never over an earlier one), the user is told, and the
+// tables are not changed until the kept file is moved away. Reading stays possible.
+TEST_F(TransactionTest, AWholeJournalThatCannotBeReadIsKeptAndStopsChanges) {
+    const std::filesystem::path folder = folder_.Path();
+    const Bytes trans = FileBytes(folder / "Trans.dbf");
+    const std::vector<JournalEntry> entries{
+        {"Trans.dbf", trans.size(), {{4, {trans.begin() + 4, trans.begin() + 8}}}}};
+    Bytes unreadable = EncodeJournal(entries);
+    unreadable[12] ^= 0x40; // the table count: the checksum no longer holds
+    for (const int kept : {1, 2}) {
+        WriteBytes(folder / kJournalName, unreadable);
+        const std::string keptName = "tables.journal.kept-" + std::to_string(kept);
+        try {
+            Database database(folder);
+            ADD_FAILURE() << "opened";
+        } catch (const EUnreadableJournal& error) {
+            EXPECT_THAT(error.Message(), ::testing::HasSubstr((folder / keptName).string()));
+            EXPECT_THAT(error.Message(), ::testing::HasSubstr("cannot be undone"));
+        }
+        EXPECT_FALSE(std::filesystem::exists(folder / kJournalName));
+        EXPECT_EQ(FileBytes(folder / keptName), unreadable);
+        unreadable[20] ^= 0x01; // the second differs from the first
+    }
+    EXPECT_EQ(FileBytes(folder / "Trans.dbf"), trans);
+    EXPECT_EQ(SavedLoanVersion(folder), 1);
+    {
+        Database database(folder);
+        EXPECT_THROW(SaveLoanVersion(database, 2), EUnreadableJournal);
+    }
+    EXPECT_EQ(FileBytes(folder / "Trans.dbf"), trans);
+    std::filesystem::remove(folder / "tables.journal.kept-1");
+    std::filesystem::remove(folder / "tables.journal.kept-2");
+    Database database(folder);
+    SaveLoanVersion(database, 2);
+    EXPECT_EQ(SavedLoanVersion(folder), 2);
 }
 
 } // namespace
