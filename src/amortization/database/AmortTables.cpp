@@ -8,6 +8,7 @@ namespace quarvex::amortization::database {
 namespace {
 
 using dbase::DateField;
+using dbase::FieldSpec;
 using dbase::IntegerField;
 using dbase::LogicalField;
 using dbase::NumberField;
@@ -19,11 +20,21 @@ namespace limits = framework::account_limits;
 constexpr std::uint8_t kCodeDigits = 3;
 constexpr std::uint8_t kCountDigits = 6;
 constexpr std::uint8_t kLongDigits = 11;
-// Decimals other programs show: money to the cent, rates and fractions finer. Every field
-// keeps every digit of its double whatever they say.
-constexpr std::uint8_t kMoney = 2;
-constexpr std::uint8_t kRate = 4;
-constexpr std::uint8_t kFraction = 10;
+// Number fields declare the decimals their values have, as other dBASE readers go by them,
+// and are 24 wide, as they have always been: every double fits that width exactly, so no
+// save fails for want of room, and the readers that go by the widths (dbfread, LibreOffice)
+// read it. Amounts are whole cents: 2 decimals. Rates (percent) and fractions of periods
+// keep every digit of their double: 17 significant digits need at most 20 decimals from
+// 0.0001 on (a daily rate of 0.0365% a year), leaving 3 digits before the point (up to
+// 999.99...). A value with more decimals than declared (an amount of an older file) is still
+// written with every digit it needs.
+constexpr std::uint8_t kNumberWidth = 24;
+FieldSpec Money(std::string_view name) {
+    return NumberField(name, kNumberWidth, 2);
+}
+FieldSpec RateOrFraction(std::string_view name) {
+    return NumberField(name, kNumberWidth, 20);
+}
 constexpr std::uint8_t kTimeWidth = 8; // "hh:mm:ss"
 
 std::uint8_t Width(std::size_t width) {
@@ -56,15 +67,15 @@ const TableSchema& AccountsSchema() {
 
 const TableSchema& LoansSchema() {
     static const TableSchema schema{{TextField("LOANNO", kLoanNoWidth),
-                                     NumberField("PV", kMoney),
+                                     Money("PV"),
                                      IntegerField("NUMPMTS", kCountDigits),
-                                     NumberField("RATE", kRate),
-                                     NumberField("PMT", kMoney),
+                                     RateOrFraction("RATE"),
+                                     Money("PMT"),
                                      DateField("ORGDATE"),
                                      DateField("FIRSTPMTDT"),
                                      IntegerField("PYR", kCodeDigits),
                                      IntegerField("CMPPYR", kCodeDigits),
-                                     NumberField("POINTS", kRate),
+                                     RateOrFraction("POINTS"),
                                      IntegerField("AMORTMETHD", kCodeDigits),
                                      IntegerField("RATEBASIS", kCodeDigits),
                                      IntegerField("PMTMETHD", kCodeDigits),
@@ -79,16 +90,16 @@ const TableSchema& LoansSchema() {
                                      IntegerField("LINTCLCMET", kCodeDigits),
                                      IntegerField("SINTPMTMET", kCodeDigits),
                                      IntegerField("SINTCLCMET", kCodeDigits),
-                                     NumberField("TOTALPMTS", kMoney),
-                                     NumberField("LODDPERIOD", kMoney),
+                                     Money("TOTALPMTS"),
+                                     Money("LODDPERIOD"),
                                      IntegerField("ODDDAYS", kLongDigits),
                                      IntegerField("INTONLYPER", kLongDigits),
                                      IntegerField("BALLOONPER", kLongDigits),
-                                     NumberField("ONETIMEFEE", kMoney),
-                                     NumberField("PNTSINMON", kMoney),
+                                     Money("ONETIMEFEE"),
+                                     Money("PNTSINMON"),
                                      IntegerField("TDYS2FSTPM", kLongDigits),
                                      IntegerField("UPER2FSTPM", kLongDigits),
-                                     NumberField("FPER2FSTPM", kFraction),
+                                     RateOrFraction("FPER2FSTPM"),
                                      IntegerField("TOTALDAYS", kLongDigits),
                                      IntegerField("IPYR", kLongDigits),
                                      LogicalField("FRCEPMTCLC"),
@@ -122,9 +133,9 @@ const TableSchema& RowsSchema() {
     static const TableSchema schema{{TextField("LOANNO", kLoanNoWidth),
                                      IntegerField("TRANSNO", kLongDigits),
                                      IntegerField("PMTNO", kLongDigits),
-                                     NumberField("PRINCIPAL", kMoney),
-                                     NumberField("INTEREST", kMoney),
-                                     NumberField("PRINBAL", kMoney),
+                                     Money("PRINCIPAL"),
+                                     Money("INTEREST"),
+                                     Money("PRINBAL"),
                                      IntegerField("NUMYEARS", kCountDigits),
                                      DateField("TRANSDATE"),
                                      TextField("PMTNOYR", Width(kPmtNoYrLength)),
@@ -132,28 +143,28 @@ const TableSchema& RowsSchema() {
                                      LogicalField("CALCDUEDT"),
                                      DateField("PENALTYDT"),
                                      LogicalField("CALCPENDT"),
-                                     NumberField("PMT", kMoney),
+                                     Money("PMT"),
                                      LogicalField("CALCPMT"),
                                      LogicalField("PMTTRANS"),
-                                     NumberField("EXTRAPMT", kMoney),
-                                     NumberField("ADVANCE", kMoney),
+                                     Money("EXTRAPMT"),
+                                     Money("ADVANCE"),
                                      LogicalField("CALCPRIN"),
-                                     NumberField("ACCRUEDINT", kMoney),
+                                     Money("ACCRUEDINT"),
                                      LogicalField("INTTRANS"),
                                      IntegerField("DAYSLATE", kLongDigits),
                                      IntegerField("DAYSSINCE", kLongDigits),
-                                     NumberField("PERSINCE", kFraction),
-                                     NumberField("RATE", kRate),
+                                     RateOrFraction("PERSINCE"),
+                                     RateOrFraction("RATE"),
                                      LogicalField("RATECHNG"),
-                                     NumberField("ACCRUALRT", kRate),
-                                     NumberField("ACCPERRT", kFraction),
-                                     NumberField("ACCDLYRT", kFraction),
+                                     RateOrFraction("ACCRUALRT"),
+                                     RateOrFraction("ACCPERRT"),
+                                     RateOrFraction("ACCDLYRT"),
                                      LogicalField("ACCRTCHNG"),
-                                     NumberField("MINPMTDUE", kMoney),
-                                     NumberField("ESCROW", kMoney),
-                                     NumberField("LATEPENAL", kMoney),
+                                     Money("MINPMTDUE"),
+                                     Money("ESCROW"),
+                                     Money("LATEPENAL"),
                                      LogicalField("CALCLATEPN"),
-                                     NumberField("OTHER", kMoney),
+                                     Money("OTHER"),
                                      LogicalField("ACTUAL"),
                                      IntegerField("PMTFREQ", kCodeDigits),
                                      IntegerField("CMPFREQ", kCodeDigits),

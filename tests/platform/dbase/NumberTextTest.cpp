@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <random>
 #include <string>
 
@@ -111,6 +112,63 @@ TEST(NumberTextTest, EveryDoubleFitsTheExactWidth) {
         const std::string text = Format(value, kExactNumberWidth, 2);
         ASSERT_NE(text, "<does not fit>") << value;
         ASSERT_TRUE(SameBits(std::strtod(text.c_str(), nullptr), value)) << text;
+    }
+}
+
+// The decimals in a number's text; -1 for exponent notation.
+int DecimalsOf(const std::string& text) {
+    if (text.find_first_of("eE") != std::string::npos) {
+        return -1;
+    }
+    const std::size_t point = text.find('.');
+    return point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
+}
+
+// Fields declared for the values they hold: whole cents in N(24, 2), rates and fractions from
+// 0.0001 to 999.99... in N(24, 20). Every value of its range is written with exactly the
+// declared decimals (other readers go by them) and reads back bit for bit.
+TEST(NumberTextTest, ValuesOfAFieldsRangeHaveExactlyItsDecimals) {
+    std::mt19937_64 random(20240305);
+    std::uniform_int_distribution<std::int64_t> cents(-100000000000000, 100000000000000);
+    std::uniform_real_distribution<double> magnitude(-4.0, 3.0);
+    struct Case {
+        const char* what;
+        std::size_t width;
+        std::size_t decimals;
+        std::function<double()> value;
+    };
+    const Case cases[] = {
+        {"whole cents up to 10^12", 24, 2,
+         [&] {
+             return static_cast<double>(cents(random)) / 100.0;
+         }},
+        {"rates", 24, 20,
+         [&] {
+             return std::pow(10.0, magnitude(random));
+         }},
+        {"rates of a float", 24, 20,
+         [&] {
+             return static_cast<double>(static_cast<float>(std::pow(10.0, magnitude(random))));
+         }},
+        {"rates with every bit set", 24, 20,
+         [&] {
+             double value = std::pow(10.0, magnitude(random));
+             std::uint64_t bits = 0;
+             std::memcpy(&bits, &value, sizeof bits);
+             bits |= 0xFFFFFFFull;
+             std::memcpy(&value, &bits, sizeof bits);
+             return value;
+         }},
+    };
+    for (const Case& c : cases) {
+        for (int trial = 0; trial < 100000; ++trial) {
+            const double value = c.value();
+            const std::string text = Format(value, c.width, c.decimals);
+            ASSERT_EQ(DecimalsOf(text), static_cast<int>(c.decimals))
+                << c.what << ": " << value << " written as \"" << text << "\"";
+            ASSERT_TRUE(SameBits(std::strtod(text.c_str(), nullptr), value))
+                << c.what << ": " << value << " written as \"" << text << "\"";
+        }
     }
 }
 
