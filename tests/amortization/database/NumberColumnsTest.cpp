@@ -58,62 +58,82 @@ void ExpectDeclaredDecimals(const dbase::Record& record, const std::string& cont
         if (spec.decimals == 2 && !IsWholeCents(value)) {
             continue; // an amount the engine left with more digits: kept whole, all the same
         }
-        EXPECT_EQ(DecimalsOf(text), spec.decimals) << context << " " << spec.name << " " << text;
+        EXPECT_EQ(DecimalsOf(text), static_cast<int>(spec.decimals))
+            << context << " " << spec.name << " " << text;
     }
 }
 
-class NumberColumnsTest : public ::testing::Test {
-protected:
-    template <typename Schema>
-    static std::shared_ptr<const dbase::Layout> LayoutOf(std::string_view file,
-                                                         const Schema& schema) {
-        return std::make_shared<const dbase::Layout>(std::string(file), schema.fields);
-    }
+template <typename Schema>
+std::shared_ptr<const dbase::Layout> LayoutOf(std::string_view file, const Schema& schema) {
+    return std::make_shared<const dbase::Layout>(std::string(file), schema.fields);
+}
+
+constexpr const char* kLoans[] = {
+    "",
+    "pv=250000 n=360 rate=6.875",
+    "pv=12345.67 n=60 rate=0.5 points=1.25",
+    "pv=98765.43 n=180 rate=19.99 period=2",
+    "pv=5000 n=36 rate=3.3 method=1",
 };
 
-TEST_F(NumberColumnsTest, RealSchedulesKeepEveryDigitWithinTheDeclaredDecimals) {
-    const auto rowLayout = LayoutOf(kRowsFile, RowsSchema());
+// Writes every row of the loan into a record of the layout and reads it back: each number
+// must come back bit for bit; `declared` checks the decimals as written too.
+void ExpectRowsComeBack(const std::shared_ptr<const dbase::Layout>& layout, const char* words,
+                        bool declared) {
+    const RowColumns columns(*layout);
+    const CalculatedLoan loan = Calculate(words);
+    for (const TTransRec& row : loan.schedule.Records()) {
+        const std::string context = std::string(words) + " row " + std::to_string(row.TransNo);
+        dbase::Record record(layout);
+        columns.Fill(record, "1", row, FixedStamp());
+        if (declared) {
+            ExpectDeclaredDecimals(record, context);
+        }
+        const TTransRec read = columns.Read(record, "1");
+        const std::pair<double, double> values[] = {
+            {read.Principal, row.Principal},
+            {read.Interest, row.Interest},
+            {read.PrinBal, row.PrinBal},
+            {read.Pmt, row.Pmt},
+            {read.ExtraPmt, row.ExtraPmt},
+            {read.Advance, row.Advance},
+            {read.AccruedInt, row.AccruedInt},
+            {read.PerSince, row.PerSince},
+            {static_cast<double>(read.Rate), static_cast<double>(row.Rate)},
+            {static_cast<double>(read.AccrualRt), static_cast<double>(row.AccrualRt)},
+            {static_cast<double>(read.AccPerRt), static_cast<double>(row.AccPerRt)},
+            {static_cast<double>(read.AccDlyRt), static_cast<double>(row.AccDlyRt)},
+        };
+        for (const auto& [got, wrote] : values) {
+            EXPECT_TRUE(SameBits(got, wrote)) << context << ": wrote " << wrote;
+        }
+    }
+}
+
+TEST(NumberColumnsTest, RealSchedulesKeepEveryDigitWithinTheDeclaredDecimals) {
     const auto loanLayout = LayoutOf(kLoansFile, LoansSchema());
-    const RowColumns rowColumns(*rowLayout);
     const LoanColumns loanColumns(*loanLayout);
-    const char* loans[] = {
-        "",
-        "pv=250000 n=360 rate=6.875",
-        "pv=12345.67 n=60 rate=0.5 points=1.25",
-        "pv=98765.43 n=180 rate=19.99 period=2",
-        "pv=5000 n=36 rate=3.3 method=1",
-    };
-    for (const char* words : loans) {
-        const CalculatedLoan loan = Calculate(words);
+    for (const char* words : kLoans) {
         dbase::Record loanRecord(loanLayout);
-        const TLoanRec stored = loan.Record("1");
+        const TLoanRec stored = Calculate(words).Record("1");
         loanColumns.Fill(loanRecord, stored, FixedStamp());
         ExpectDeclaredDecimals(loanRecord, std::string(words) + " loan");
         EXPECT_EQ(loanColumns.Read(loanRecord), stored) << words;
-        for (const TTransRec& row : loan.schedule.Records()) {
-            const std::string context = std::string(words) + " row " + std::to_string(row.TransNo);
-            dbase::Record record(rowLayout);
-            rowColumns.Fill(record, "1", row, FixedStamp());
-            ExpectDeclaredDecimals(record, context);
-            const TTransRec read = rowColumns.Read(record, "1");
-            const std::pair<double, double> values[] = {
-                {read.Principal, row.Principal},
-                {read.Interest, row.Interest},
-                {read.PrinBal, row.PrinBal},
-                {read.Pmt, row.Pmt},
-                {read.ExtraPmt, row.ExtraPmt},
-                {read.Advance, row.Advance},
-                {read.AccruedInt, row.AccruedInt},
-                {read.PerSince, row.PerSince},
-                {static_cast<double>(read.Rate), static_cast<double>(row.Rate)},
-                {static_cast<double>(read.AccrualRt), static_cast<double>(row.AccrualRt)},
-                {static_cast<double>(read.AccPerRt), static_cast<double>(row.AccPerRt)},
-                {static_cast<double>(read.AccDlyRt), static_cast<double>(row.AccDlyRt)},
-            };
-            for (const auto& [got, wrote] : values) {
-                EXPECT_TRUE(SameBits(got, wrote)) << context << ": wrote " << wrote;
-            }
+        ExpectRowsComeBack(LayoutOf(kRowsFile, RowsSchema()), words, true);
+    }
+}
+
+// Tables made with fewer decimals (as this program's first tables were, and other programs'
+// may be) still take and give back every digit.
+TEST(NumberColumnsTest, TablesDeclaringFewerDecimalsKeepEveryDigitToo) {
+    dbase::TableSchema older = RowsSchema();
+    for (dbase::FieldSpec& field : older.fields) {
+        if (field.type == dbase::FieldType::Numeric && field.decimals > 2) {
+            field.decimals = 4;
         }
+    }
+    for (const char* words : kLoans) {
+        ExpectRowsComeBack(LayoutOf(kRowsFile, older), words, false);
     }
 }
 
