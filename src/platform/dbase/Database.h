@@ -37,7 +37,9 @@ struct DatabaseOptions {
 //   so they see one state of the tables; a read outside any scope locks for itself.
 // - A change is all-or-nothing across every table it touches (Journal.h). A journal left by a
 //   program that stopped half-way is rolled back by the next reader or writer, before it
-//   reads anything.
+//   reads anything. One that was written whole but cannot be read is kept aside and raises
+//   EUnreadableJournal; no change is made while it lies in the folder.
+// - Opening removes the index cache temporaries of programs that were killed (IndexCache.h).
 class Database {
 public:
     explicit Database(std::filesystem::path folder, DatabaseOptions options = {});

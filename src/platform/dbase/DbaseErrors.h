@@ -8,9 +8,11 @@
 namespace quarvex::dbase {
 
 // A table file that is damaged or is not a dBASE III table we can read: a truncated header,
-// a field list without its terminator, a record count beyond the end of the file, a field
-// type we do not read, a value that is not what its field type holds. The message names
-// the file and the fault; nothing is changed on the disk.
+// a field list without its terminator, a header or record length that does not match the
+// fields, a record count that does not account for the file's size (too many records or too
+// few), a field type we do not read, a value that is not what its field type holds. The
+// message names the file and the fault; nothing is changed on the disk, and no change is
+// written to such a table.
 class EDamagedTable : public Exception {
 public:
     using Exception::Exception;

@@ -38,8 +38,9 @@ inline constexpr std::uint8_t kMaxTextLength = 254;
 // A text field of `length` characters (1 to 254).
 FieldSpec TextField(std::string_view name, std::uint8_t length);
 
-// A number field that holds every double exactly: N(24, decimals). The decimals are those
-// other programs show; the stored text always has every digit the double needs.
+// A number field that holds every double exactly: N(24, decimals). Other programs go by the
+// decimals: declare as many as the field's values have (the stored text always has every
+// digit the double needs, and is padded with zeros to the decimals where there is room).
 FieldSpec NumberField(std::string_view name, std::uint8_t decimals);
 
 // A number field of `width` characters with `decimals` decimals: N(width, decimals). The
