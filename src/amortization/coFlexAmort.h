@@ -2,6 +2,7 @@
 
 #include "amortization/AccrualRates.h"
 #include "amortization/FlexAmortTerms.h"
+#include "amortization/RunningTotals.h"
 #include "amortization/ScheduleFV.h"
 #include "amortization/TAmortSchedule.h"
 #include "amortization/coAbstractAmort.h"
@@ -130,9 +131,9 @@ protected:
         }
     }
 
-    // Balance, principal and running totals of R from P and R's payment, extra and interest.
+    // Balance, principal and running totals of R from P and R's payment, extra and interest,
+    // in cents.
     static void SettleRow(const TTransRec& P, TTransRec& R);
-    static void AddRunningTotals(const TTransRec& P, TTransRec& R);
 
     // The unpaid interest of R after its payment: a shortfall adds to the running unpaid
     // interest, a payment beyond the interest repays it (never below 0), and a payment of

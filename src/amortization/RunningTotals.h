@@ -1,0 +1,17 @@
+#pragma once
+
+#include "amortization/TTransRec.h"
+
+#include <vector>
+
+namespace quarvex::amortization {
+
+// R's running payment, extra payment, principal and interest: P's plus R's own, in cents.
+void AddRunningTotals(const TTransRec& P, TTransRec& R);
+
+// Every running total worked out again from the rows' own amounts, from the opening row on
+// (whose totals are its own amounts): for rows taken from where the totals are not kept. The
+// running unpaid interest follows each row's unpaid interest and never goes below 0.
+void RebuildRunningTotals(std::vector<TTransRec>& rows);
+
+} // namespace quarvex::amortization
