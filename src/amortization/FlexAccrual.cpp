@@ -97,14 +97,15 @@ void coFlexAmort::AccruePeriod(TTransRec& P, TTransRec& R) {
 }
 
 void coFlexAmort::SettleUnpaidInterest(const TTransRec& P, TTransRec& R) {
-    const double shortfall = CentSum(R.Interest - (R.Pmt + R.ExtraPmt));
+    // Rounded to the cent only where it is kept: the comparisons see through the noise.
+    const double shortfall = R.Interest - (R.Pmt + R.ExtraPmt);
     if (shortfall > kMoneyNoise) {
-        R.AccruedInt = shortfall;
+        R.AccruedInt = CentSum(shortfall);
         R.RunningAccruedInt = CentSum(P.RunningAccruedInt + shortfall);
     } else if (shortfall < -kMoneyNoise && P.RunningAccruedInt > 0) {
         // The part paid beyond the interest repays unpaid interest first, never more than is
         // outstanding.
-        R.AccruedInt = shortfall;
+        R.AccruedInt = CentSum(shortfall);
         R.RunningAccruedInt = CentSum(P.RunningAccruedInt + shortfall);
         if (R.RunningAccruedInt < 0) {
             R.AccruedInt = CentSum(R.AccruedInt - R.RunningAccruedInt);

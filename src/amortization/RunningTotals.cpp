@@ -1,17 +1,8 @@
 #include "amortization/RunningTotals.h"
 
-#include "amortization/Money.h"
-
 #include <algorithm>
 
 namespace quarvex::amortization {
-
-void AddRunningTotals(const TTransRec& P, TTransRec& R) {
-    R.RunningPmt = CentSum(P.RunningPmt + R.Pmt);
-    R.RunningExtraPmt = CentSum(P.RunningExtraPmt + R.ExtraPmt);
-    R.RunningPrincipal = CentSum(P.RunningPrincipal + R.Principal);
-    R.RunningInt = CentSum(P.RunningInt + R.Interest);
-}
 
 void RebuildRunningTotals(std::vector<TTransRec>& rows) {
     const TTransRec none;
