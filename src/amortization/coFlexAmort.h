@@ -81,7 +81,9 @@ public:
 
     // Moves the payment to the cent whose schedule runs the full term with the final balance
     // nearest 0. Runs only for the level-payment methods (Normal, Canadian), whose rows pay
-    // the engine's payment; tries at most kMaxOptimizeTrialsPerStep payments per step size.
+    // the engine's payment, and not when every payment is interest only; tries at most
+    // kMaxOptimizeTrialsPerStep payments per step size. The payment it started from stays
+    // unless the search found one that leaves the last row a smaller adjustment.
     void OptimizePayment();
     static constexpr int kMaxOptimizeTrialsPerStep = 20;
 
