@@ -26,8 +26,9 @@ inline double CentSum(double sum) {
     if (!(std::fabs(scaled) < 1e15)) {
         return Cents(sum);
     }
+    // Never a negative zero: x - x is +0.
     const double whole = (scaled + kShift) - kShift;
-    return whole / 100.0 + 0.0; // + 0.0: no negative zero
+    return whole / 100.0;
 }
 
 // An amount as typed (a payment or extra payment of an edited row), to the cent: RoundTo,
