@@ -1,3 +1,4 @@
+#include "amortization/Money.h"
 #include "amortization/coFlexAmort.h"
 #include "engine/EngineTypes.h"
 
@@ -86,7 +87,8 @@ double coFlexAmort::AccrueUnderUSRule(TTransRec& P, const TTransRec& R) {
 void coFlexAmort::AccruePeriod(TTransRec& P, TTransRec& R) {
     R.Interest = AccrueUnderUSRule(P, R);
     if (R.TransNo == 1) {
-        R.Interest += FirstRowCharges(true); // only a recalculation gets here with row 1
+        // Only a recalculation gets here with row 1.
+        R.Interest = CentSum(R.Interest + FirstRowCharges(true));
     }
     if (IntOnlyPmts >= R.PmtNo) {
         R.Pmt = R.Interest;
@@ -95,17 +97,18 @@ void coFlexAmort::AccruePeriod(TTransRec& P, TTransRec& R) {
 }
 
 void coFlexAmort::SettleUnpaidInterest(const TTransRec& P, TTransRec& R) {
+    // Rounded to the cent only where it is kept: the comparisons see through the noise.
     const double shortfall = R.Interest - (R.Pmt + R.ExtraPmt);
     if (shortfall > kMoneyNoise) {
-        R.AccruedInt = shortfall;
-        R.RunningAccruedInt = P.RunningAccruedInt + shortfall;
+        R.AccruedInt = CentSum(shortfall);
+        R.RunningAccruedInt = CentSum(P.RunningAccruedInt + shortfall);
     } else if (shortfall < -kMoneyNoise && P.RunningAccruedInt > 0) {
         // The part paid beyond the interest repays unpaid interest first, never more than is
         // outstanding.
-        R.AccruedInt = shortfall;
-        R.RunningAccruedInt = P.RunningAccruedInt + shortfall;
+        R.AccruedInt = CentSum(shortfall);
+        R.RunningAccruedInt = CentSum(P.RunningAccruedInt + shortfall);
         if (R.RunningAccruedInt < 0) {
-            R.AccruedInt -= R.RunningAccruedInt;
+            R.AccruedInt = CentSum(R.AccruedInt - R.RunningAccruedInt);
             R.RunningAccruedInt = 0;
         }
     } else if (shortfall >= -kMoneyNoise) {

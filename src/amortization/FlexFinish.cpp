@@ -1,3 +1,4 @@
+#include "amortization/Money.h"
 #include "amortization/coFlexAmort.h"
 
 #include <cmath>
@@ -49,13 +50,14 @@ void coFlexAmort::FinishSchedule() {
     // An extra payment in the last row pays no more than the loan still owes.
     if (rows.size() >= 2 && last.ExtraPmt > 0) {
         const TTransRec& prev = rows[rows.size() - 2];
-        const double owed = prev.PrinBal + last.Interest - last.Pmt;
-        const double cut = !IsPaidOff(owed) ? std::max(0.0, last.ExtraPmt - owed) : last.ExtraPmt;
+        const double owed = CentSum(prev.PrinBal + last.Interest - last.Pmt);
+        const double cut =
+            !IsPaidOff(owed) ? std::max(0.0, CentSum(last.ExtraPmt - owed)) : last.ExtraPmt;
         if (cut > 0) {
-            last.ExtraPmt -= cut;
-            last.Principal -= cut;
-            last.RunningPrincipal -= cut;
-            last.RunningExtraPmt -= cut;
+            last.ExtraPmt = CentSum(last.ExtraPmt - cut);
+            last.Principal = CentSum(last.Principal - cut);
+            last.RunningPrincipal = CentSum(last.RunningPrincipal - cut);
+            last.RunningExtraPmt = CentSum(last.RunningExtraPmt - cut);
             last.PrinBal = !IsPaidOff(owed) ? 0.0 : owed;
         }
     }
@@ -64,15 +66,15 @@ void coFlexAmort::FinishSchedule() {
     if (Settings.AdjustLastMthd != LastPeriodAdjust::NoAdjustment && IsCentOrMore(balance)) {
         if (balance > 0 && Settings.AdjustLastMthd == LastPeriodAdjust::ReduceInterest &&
             last.Interest >= balance) {
-            last.Interest -= balance;
-            last.RunningInt -= balance;
+            last.Interest = CentSum(last.Interest - balance);
+            last.RunningInt = CentSum(last.RunningInt - balance);
         } else {
             // The payment takes up what is left, or gives back what was overpaid.
-            last.Pmt += balance;
-            last.RunningPmt += balance;
+            last.Pmt = CentSum(last.Pmt + balance);
+            last.RunningPmt = CentSum(last.RunningPmt + balance);
         }
-        last.Principal += balance;
-        last.RunningPrincipal += balance;
+        last.Principal = CentSum(last.Principal + balance);
+        last.RunningPrincipal = CentSum(last.RunningPrincipal + balance);
         last.PrinBal = 0;
     }
     PublishResults();

@@ -1,3 +1,4 @@
+#include "amortization/Money.h"
 #include "amortization/RowLabel.h"
 #include "amortization/coFlexAmort.h"
 #include "framework/dates/PaymentDates.h"
@@ -22,7 +23,7 @@ double coFlexAmort::FirstRowCharges(bool withPoints) const {
     if (Settings.LongInterestPmtMthd == OddDaysPaid::WithFirst && Results.OddDaysInterest > 0) {
         charges += Results.OddDaysInterest;
     }
-    return charges;
+    return CentSum(charges);
 }
 
 TTransRec coFlexAmort::StartFirstRow() const {
@@ -75,24 +76,25 @@ void coFlexAmort::BuildFirstPeriod() {
 
     if (PointsAmt > 0 && Settings.PointsPaidMthd == PointsPaid::WithFirst) {
         R.Interest = PointsAmt;
-        R.Pmt += PointsAmt;
+        R.Pmt = CentSum(R.Pmt + PointsAmt);
     }
     const bool isShort = Results.FirstPeriodKind == FirstPeriodKind::Short;
     const double fullPeriodInterest = CoverFirstPeriod(
         O, R, isShort && Settings.ShortInterestPmtMthd != ShortPeriodPaid::NoReduction);
 
     const double periodInterest = AccrueUnderUSRule(O, R);
-    R.Interest += periodInterest;
+    R.Interest = CentSum(R.Interest + periodInterest);
 
     if (Settings.LongInterestPmtMthd == OddDaysPaid::WithFirst && Results.OddDaysInterest > 0) {
-        R.Interest += Results.OddDaysInterest;
-        R.Pmt += Results.OddDaysInterest;
+        R.Interest = CentSum(R.Interest + Results.OddDaysInterest);
+        R.Pmt = CentSum(R.Pmt + Results.OddDaysInterest);
     }
     if (isShort && Settings.ShortInterestPmtMthd == ShortPeriodPaid::ReduceFirst) {
         // A short first period pays less by the interest it does not run for.
-        R.Pmt = static_cast<double>(TenThousandths(R.Pmt) - (TenThousandths(fullPeriodInterest) -
-                                                             TenThousandths(periodInterest))) /
-                10000.0;
+        R.Pmt = CentSum(
+            static_cast<double>(TenThousandths(R.Pmt) - (TenThousandths(fullPeriodInterest) -
+                                                         TenThousandths(periodInterest))) /
+            10000.0);
     }
     if (IntOnlyPmts >= 1) {
         R.Pmt = R.Interest;
@@ -104,16 +106,9 @@ void coFlexAmort::BuildFirstPeriod() {
 }
 
 void coFlexAmort::SettleRow(const TTransRec& P, TTransRec& R) {
-    R.PrinBal = P.PrinBal + R.Interest - R.Pmt - R.ExtraPmt;
-    R.Principal = R.Pmt + R.ExtraPmt - R.Interest;
+    R.PrinBal = CentSum(P.PrinBal + R.Interest - R.Pmt - R.ExtraPmt);
+    R.Principal = CentSum(R.Pmt + R.ExtraPmt - R.Interest);
     AddRunningTotals(P, R);
-}
-
-void coFlexAmort::AddRunningTotals(const TTransRec& P, TTransRec& R) {
-    R.RunningPmt = P.RunningPmt + R.Pmt;
-    R.RunningExtraPmt = P.RunningExtraPmt + R.ExtraPmt;
-    R.RunningPrincipal = P.RunningPrincipal + R.Principal;
-    R.RunningInt = P.RunningInt + R.Interest;
 }
 
 } // namespace quarvex::amortization

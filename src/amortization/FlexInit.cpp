@@ -1,5 +1,6 @@
 #include "amortization/EAmort.h"
 #include "amortization/EngineSetup.h"
+#include "amortization/Money.h"
 #include "amortization/coFlexAmort.h"
 #include "engine/FinanceErrors.h"
 #include "engine/Rounding.h"
@@ -41,8 +42,9 @@ void coFlexAmort::Init(const FlexAmortTerms& t) {
     if (t.FirstPmtDate > schedule_->LatestDate()) {
         RaiseAmortError(kAmortBeyondLatestDate);
     }
-    PV = t.PV;
-    Pmt = t.Pmt;
+    // The amount lent and the payment are money: whole cents, as every row is.
+    PV = Cents(t.PV);
+    Pmt = Cents(t.Pmt);
     Rate = t.Rate;
     NumPmts = t.NumPmts;
     OrgDate = t.OrgDate;

@@ -1,3 +1,4 @@
+#include "amortization/Money.h"
 #include "amortization/coFlexAmort.h"
 #include "engine/Rounding.h"
 #include "framework/dates/PaymentDates.h"
@@ -102,10 +103,10 @@ TTransRec coFlexAmort::MakeOpeningRow(bool mayResolvePayment) {
 
     if (PointsAmt > 0) {
         if (Settings.PointsPaidMthd == PointsPaid::WithOrigination) {
-            O.Interest += PointsAmt;
+            O.Interest = CentSum(O.Interest + PointsAmt);
         } else if (Settings.PointsPaidMthd == PointsPaid::Amortized) {
-            O.PrinBal += PointsAmt;
-            O.Principal += PointsAmt;
+            O.PrinBal = CentSum(O.PrinBal + PointsAmt);
+            O.Principal = CentSum(O.Principal + PointsAmt);
         }
     }
 
@@ -116,10 +117,10 @@ TTransRec coFlexAmort::MakeOpeningRow(bool mayResolvePayment) {
     }
     const double oddDaysInterest = Results.OddDaysInterest;
     if (Settings.LongInterestPmtMthd == OddDaysPaid::WithOrigination) {
-        O.Interest += oddDaysInterest;
+        O.Interest = CentSum(O.Interest + oddDaysInterest);
     } else if (Settings.LongInterestPmtMthd == OddDaysPaid::Amortized && oddDaysInterest != 0) {
-        O.Principal += oddDaysInterest;
-        O.PrinBal += oddDaysInterest;
+        O.Principal = CentSum(O.Principal + oddDaysInterest);
+        O.PrinBal = CentSum(O.PrinBal + oddDaysInterest);
         // The larger balance gets a payment solved again over the loan's term. The payment
         // optimisation's trial builds keep the payment they try.
         if (mayResolvePayment) {

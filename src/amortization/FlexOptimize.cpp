@@ -11,8 +11,8 @@ namespace quarvex::amortization {
 void coFlexAmort::OptimizePayment() {
     // Rows that pay interest only, or a fixed principal plus interest, do not pay the engine's
     // payment: trying other payments could change nothing.
-    if (!PaymentDrivesSchedule() || schedule_->Count() < 1) {
-        return;
+    if (!PaymentDrivesSchedule() || schedule_->Count() < 1 || IntOnlyPmts >= NumPmts) {
+        return; // with every payment interest only, no row pays the engine's payment
     }
     const auto finalBalance = [this] {
         return schedule_->FinalBalance();
@@ -21,7 +21,9 @@ void coFlexAmort::OptimizePayment() {
         return !truncated_ && schedule_->LastTransNo() >= NumPmts;
     };
 
-    double best = std::fabs(finalBalance());
+    const double unoptimizedPmt = Pmt;
+    const double unoptimizedBalance = std::fabs(finalBalance());
+    double best = unoptimizedBalance;
     // A schedule that ends before its term may settle on a payment that runs the full term.
     bool endsEarly = !runsFullTerm();
     for (const double step : std::array<double, 5>{100, 10, 1, 0.10, 0.01}) {
@@ -50,6 +52,13 @@ void coFlexAmort::OptimizePayment() {
         endsEarly = false;
         RebuildForTrial();
         best = std::fabs(finalBalance());
+    }
+    if (!(std::fabs(finalBalance()) < unoptimizedBalance) && Pmt != unoptimizedPmt) {
+        // The search can settle on a payment that runs the full term yet leaves more to the
+        // last row than the payment it started from (which may end a row or two early with a
+        // small overpayment): the smaller last-row adjustment wins.
+        Pmt = unoptimizedPmt;
+        RebuildForTrial();
     }
     Results.FinalBalance = finalBalance();
 }

@@ -1,6 +1,7 @@
 #include "amortization/CalculateSchedule.h"
 #include "amortization/EAmort.h"
 #include "amortization/MakeFlexAmort.h"
+#include "amortization/Money.h"
 #include "amortization/coFlexAmort.h"
 
 // The amount that pays a loan off on a given date.
@@ -23,7 +24,7 @@ double coFlexAmort::PayoffAt(dates::DayNumber date) {
     TTransRec span = from;
     span.PerSince = dateMath_.PeriodsBetween(from.TransDate, date, frequency);
     span.DaysSince = date - from.TransDate;
-    return from.PrinBal + AccrueInterest(from, span);
+    return CentSum(from.PrinBal + AccrueInterest(from, span));
 }
 
 double PayoffOnDate(TAmortSchedule& schedule, dates::DayNumber date, InterestBasis rateBasis,

@@ -1,3 +1,4 @@
+#include "amortization/Money.h"
 #include "amortization/coFlexAmort.h"
 
 #include <cmath>
@@ -38,6 +39,9 @@ bool coFlexAmort::RunRecalcPass(const TAmortSchedule& source, const RecalcRules&
             // Paying the next row's principal now: the loan ends in about half the rows.
             R.ExtraPmt = rows[i + 1].Principal;
         }
+        // The amounts typed into a row are money like the rest.
+        R.Pmt = TypedCents(R.Pmt);
+        R.ExtraPmt = TypedCents(R.ExtraPmt);
         R.RateChng = R.Rate != P.Rate;
         state.IsLast = i == last;
         state.LastPmtNo = rows[last].PmtNo;

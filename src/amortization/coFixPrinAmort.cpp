@@ -1,5 +1,6 @@
 #include "amortization/coFixPrinAmort.h"
 
+#include "amortization/Money.h"
 #include "engine/Rounding.h"
 
 namespace quarvex::amortization {
@@ -24,9 +25,9 @@ void coFixPrinAmort::BuildFirstPeriod() {
     TTransRec R = StartCoveredFirstRow();
     R.Interest = AccrueInterest(rows.front(), R);
     if (Settings.LongInterestPmtMthd == OddDaysPaid::WithFirst && Results.OddDaysInterest > 0) {
-        R.Interest += Results.OddDaysInterest;
+        R.Interest = CentSum(R.Interest + Results.OddDaysInterest);
     }
-    R.Pmt = FixedPrincipal + R.Interest;
+    R.Pmt = CentSum(FixedPrincipal + R.Interest);
     Results.FirstPmt = R.Pmt;
     SettleRow(rows.front(), R);
     rows.push_back(std::move(R));
@@ -35,7 +36,7 @@ void coFixPrinAmort::BuildFirstPeriod() {
 void coFixPrinAmort::BuildPeriods() {
     AppendPeriods([this](TTransRec& P, TTransRec& R) {
         R.Interest = AccrueInterest(P, R);
-        R.Pmt = FixedPrincipal + R.Interest;
+        R.Pmt = CentSum(FixedPrincipal + R.Interest);
         SettleRow(P, R);
     });
 }
@@ -45,9 +46,9 @@ void coFixPrinAmort::RecalcRow(TTransRec& P, TTransRec& R, RecalcState&) {
     // principal and its interest, so its unpaid interest is settled against that payment.
     R.Interest = R.CalcPmt ? AccrueInterest(P, R) : AccrueUnderUSRule(P, R);
     if (R.TransNo == 1) {
-        R.Interest += FirstRowCharges(false);
+        R.Interest = CentSum(R.Interest + FirstRowCharges(false));
     }
-    R.Pmt = FixedPrincipal + R.Interest;
+    R.Pmt = CentSum(FixedPrincipal + R.Interest);
     R.AccruedInt = 0;
     SettleUnpaidInterest(P, R);
     SettleRow(P, R);

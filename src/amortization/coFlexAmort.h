@@ -2,6 +2,7 @@
 
 #include "amortization/AccrualRates.h"
 #include "amortization/FlexAmortTerms.h"
+#include "amortization/RunningTotals.h"
 #include "amortization/ScheduleFV.h"
 #include "amortization/TAmortSchedule.h"
 #include "amortization/coAbstractAmort.h"
@@ -80,7 +81,9 @@ public:
 
     // Moves the payment to the cent whose schedule runs the full term with the final balance
     // nearest 0. Runs only for the level-payment methods (Normal, Canadian), whose rows pay
-    // the engine's payment; tries at most kMaxOptimizeTrialsPerStep payments per step size.
+    // the engine's payment, and not when every payment is interest only; tries at most
+    // kMaxOptimizeTrialsPerStep payments per step size. The payment it started from stays
+    // unless the search found one that leaves the last row a smaller adjustment.
     void OptimizePayment();
     static constexpr int kMaxOptimizeTrialsPerStep = 20;
 
@@ -130,9 +133,9 @@ protected:
         }
     }
 
-    // Balance, principal and running totals of R from P and R's payment, extra and interest.
+    // Balance, principal and running totals of R from P and R's payment, extra and interest,
+    // in cents.
     static void SettleRow(const TTransRec& P, TTransRec& R);
-    static void AddRunningTotals(const TTransRec& P, TTransRec& R);
 
     // The unpaid interest of R after its payment: a shortfall adds to the running unpaid
     // interest, a payment beyond the interest repays it (never below 0), and a payment of

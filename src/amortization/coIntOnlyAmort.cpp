@@ -1,12 +1,14 @@
 #include "amortization/coIntOnlyAmort.h"
 
+#include "amortization/Money.h"
+
 namespace quarvex::amortization {
 
 void coIntOnlyAmort::PayOff(const TTransRec& P, TTransRec& R) {
     // An extra payment of the row becomes part of its payment, so that payment + extra -
     // interest stays the principal.
-    R.Pmt += R.PrinBal + R.ExtraPmt;
-    R.Principal += R.PrinBal;
+    R.Pmt = CentSum(R.Pmt + R.PrinBal + R.ExtraPmt);
+    R.Principal = CentSum(R.Principal + R.PrinBal);
     R.ExtraPmt = 0;
     R.PrinBal = 0;
     R.AccruedInt = 0;
@@ -46,7 +48,7 @@ void coIntOnlyAmort::RecalcRow(TTransRec& P, TTransRec& R, RecalcState&) {
     R.RunningAccruedInt = 0;
     R.Interest = AccrueInterest(P, R);
     if (R.TransNo == 1) {
-        R.Interest += FirstRowCharges(true);
+        R.Interest = CentSum(R.Interest + FirstRowCharges(true));
     }
     R.Pmt = R.Interest;
     SettleRow(P, R);

@@ -1,6 +1,7 @@
 #include "amortization/coRules78Amort.h"
 
 #include "amortization/EAmort.h"
+#include "amortization/Money.h"
 #include "engine/Rounding.h"
 
 #include <algorithm>
@@ -18,10 +19,16 @@ void coRules78Amort::Init(const FlexAmortTerms& terms) {
     FinanceCharge = engine::RoundTo(engine::RoundDecimals, TermPmts() * Pmt - PV);
 }
 
-double coRules78Amort::InterestOfPayment(std::int32_t k) const {
+double coRules78Amort::EarnedBy(std::int32_t k) const {
     const double n = TermPmts();
-    const double digits = std::max(0.0, n - k + 1);
-    return digits * FinanceCharge / (n * (n + 1) * 0.5);
+    const double paid = std::clamp(static_cast<double>(k), 0.0, n);
+    // The digits of payments 1 to k: n + (n - 1) + ... + (n - k + 1).
+    const double digits = paid * n - paid * (paid - 1) * 0.5;
+    return Cents(digits * FinanceCharge / (n * (n + 1) * 0.5));
+}
+
+double coRules78Amort::InterestOfPayment(std::int32_t k) const {
+    return CentSum(EarnedBy(k) - EarnedBy(k - 1));
 }
 
 void coRules78Amort::BuildFirstPeriod() {
@@ -34,8 +41,8 @@ void coRules78Amort::BuildFirstPeriod() {
     CoverFirstPeriod(O, R, false);
     R.Interest = InterestOfPayment(1);
     if (Settings.LongInterestPmtMthd == OddDaysPaid::WithFirst && Results.OddDaysInterest > 0) {
-        R.Interest += Results.OddDaysInterest;
-        R.Pmt += Results.OddDaysInterest;
+        R.Interest = CentSum(R.Interest + Results.OddDaysInterest);
+        R.Pmt = CentSum(R.Pmt + Results.OddDaysInterest);
     }
     Results.FirstPmt = R.Pmt;
     SettleRow(O, R);

@@ -5,7 +5,10 @@
 namespace quarvex::amortization {
 
 // Level payments whose interest is split by the sum of the digits: of a finance charge F over
-// N payments, payment k carries (N - k + 1) / (N(N+1)/2) of F.
+// N payments, payment k carries (N - k + 1) / (N(N+1)/2) of F. In cents: the interest earned
+// by payment k is F x (the digits of payments 1 to k) / (N(N+1)/2) rounded to the cent, and
+// each payment carries what that adds to the payments before it, so that the interest paid
+// to any row is the charge earned to it and the payments together carry exactly F.
 class coRules78Amort : public coFlexAmort {
 public:
     using coFlexAmort::coFlexAmort;
@@ -32,6 +35,8 @@ protected:
 
 private:
     double InterestOfPayment(std::int32_t k) const;
+    // The finance charge earned by payments 1 to k, in cents.
+    double EarnedBy(std::int32_t k) const;
 };
 
 } // namespace quarvex::amortization

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 
@@ -67,6 +68,44 @@ TEST(OptimizePayment, MovesASolvedPaymentByAFewCentsAndShrinksTheAdjustment) {
     const double optimizedAdjustment =
         optimized.schedule.Records().back().Pmt - optimized.inputs.Pmt;
     EXPECT_LT(std::fabs(optimizedAdjustment), std::fabs(plainAdjustment));
+}
+
+// Optimising keeps the better of the two schedules: it never leaves a larger last-row
+// adjustment than the solved payment had, and never a payment that no row pays.
+TEST(OptimizePayment, NeverLeavesALargerAdjustmentOrAPaymentNoRowPays) {
+    const struct {
+        const char* loan;
+        double payment; // the solved payment (annuity formula), which must stay
+    } cases[] = {
+        // Every payment interest only: the payment search moves nothing at all.
+        {"force=1 n=360 pv=100000 rate=6 io=360", 599.55},
+        // 5.87 a day ends one day early, 0.60 overpaid; 5.86 runs the full 2 000 days but
+        // leaves 17.18 to the last payment.
+        {"force=1 n=2000 pv=10000 rate=6 period=0 cmp=1 org=1/1/2024 first=1/2/2024", 5.87},
+    };
+    for (const auto& c : cases) {
+        const Calculation plain = Calculate(c.loan);
+        const Calculation optimized = Calculate(std::string(c.loan) + " optimize=1");
+        EXPECT_EQ(plain.inputs.Pmt, c.payment) << c.loan;
+        EXPECT_EQ(optimized.inputs.Pmt, c.payment) << c.loan;
+        EXPECT_EQ(optimized.results.EnginePmt, c.payment) << c.loan;
+        EXPECT_EQ(optimized.schedule.Count(), plain.schedule.Count()) << c.loan;
+        EXPECT_EQ(optimized.results.Engine.LastPmt, plain.results.Engine.LastPmt) << c.loan;
+    }
+    // Whatever it settles on, a loan's last-row adjustment never grows.
+    for (const char* loan : {"force=1 n=5000 pv=50000 rate=6 period=0 cmp=1 first=1/2/2024",
+                             "force=1 n=8000 pv=10000 rate=6 period=0 cmp=1 first=1/2/2024",
+                             "force=1 n=360 pv=200000 rate=6.5 io=12"}) {
+        const Calculation plain = Calculate(loan);
+        const Calculation optimized = Calculate(std::string(loan) + " optimize=1");
+        EXPECT_LE(std::fabs(optimized.results.Engine.FinalBalance),
+                  std::fabs(plain.results.Engine.FinalBalance))
+            << loan;
+        const auto& rows = optimized.schedule.Records();
+        EXPECT_TRUE(std::any_of(rows.begin() + 1, rows.end(), [&](const TTransRec& row) {
+            return row.Pmt == optimized.inputs.Pmt;
+        })) << loan;
+    }
 }
 
 TEST(OptimizePayment, LeavesAPaymentTheUserEntered) {

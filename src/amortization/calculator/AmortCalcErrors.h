@@ -10,4 +10,10 @@ public:
     ENotCalculated() : Exception("Loan is not calculated.") {}
 };
 
+// An amount, rate or points below zero: no loan lends, charges or costs less than nothing.
+class ENegativeLoanInput : public Exception {
+public:
+    using Exception::Exception;
+};
+
 } // namespace quarvex::amortization

@@ -3,6 +3,7 @@
 #include "amortization/AmortCodes.h"
 #include "amortization/CalculateSchedule.h"
 #include "amortization/EAmort.h"
+#include "amortization/RunningTotals.h"
 #include "amortization/calculator/AmortCalcErrors.h"
 #include "amortization/calculator/LoanSettingSpecs.h"
 #include "engine/FinanceErrors.h"
@@ -130,6 +131,15 @@ void CheckRecord(const framework::DataRecord& data) {
         if (!dates::IsValidDayNumber(data.Get<Date>(field).day)) {
             RaiseAmortError(kAmortBadSetting);
         }
+    }
+    if (data.Get<double>(TcbAmort::PV) < 0) {
+        throw ENegativeLoanInput("Amount of Loan can't be negative.");
+    }
+    if (data.Get<float>(TcbAmort::Rate) < 0) {
+        throw ENegativeLoanInput("Annual Rate can't be negative.");
+    }
+    if (data.Get<float>(TcbAmort::Points) < 0) {
+        throw ENegativeLoanInput("Points can't be negative.");
     }
 }
 
@@ -310,15 +320,10 @@ void TcbAmort::LoadSavedLoan(const AmortLoanTerms& terms, TAmortSchedule rows) {
         data.Set(FirstPmtDate, Date{in.FirstPmtDate});
         data.Set(AmortMthd, Choice{static_cast<std::int32_t>(in.AmortMthd)});
         schedule_.Records() = std::move(rows.Records());
-        // The database keeps no running totals. A recalculation rebuilds them from row 1 on,
-        // each from the row before: the opening row's must be its own amounts first, or every
-        // total would lack what was paid at origination.
-        TTransRec& opening = schedule_[0];
-        opening.RunningPmt = opening.Pmt;
-        opening.RunningExtraPmt = opening.ExtraPmt;
-        opening.RunningPrincipal = opening.Principal;
-        opening.RunningInt = opening.Interest;
-        opening.RunningAccruedInt = 0;
+        // The database keeps no running totals. The recalculation works them out again for
+        // the methods it recalculates, but a Rule-of-78s schedule is taken as it stands: every
+        // method gets them from the rows' own amounts first.
+        RebuildRunningTotals(schedule_.Records());
         results_ = AmortResults{};
         results_.PointsAmt = terms.PointsAmt;
         calculated_ = true;

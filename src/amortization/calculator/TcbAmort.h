@@ -196,9 +196,10 @@ public:
 
     // The schedule database: the loan with every input, setting and first-period figure ...
     AmortLoanTerms LoanTerms() const;
-    // ... and a saved loan taken back: inputs, settings and its rows, then Recalc rebuilds the
-    // running totals and the results. Codes outside their lists, counts out of range and
-    // dates outside the calendar raise EBadArgument and change nothing.
+    // ... and a saved loan taken back: inputs, settings and its rows with their running totals
+    // worked out from their amounts (for every method: a Rule-of-78s schedule is not
+    // recalculated), then Recalc rebuilds the results. Codes outside their lists, counts out
+    // of range and dates outside the calendar raise EBadArgument and change nothing.
     void LoadSavedLoan(const AmortLoanTerms& terms, TAmortSchedule rows);
 
 private:

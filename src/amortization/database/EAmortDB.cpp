@@ -49,6 +49,18 @@ void RaiseNoFreeAccountNo(std::string_view base) {
                                          "999 is taken; please enter an account number.");
 }
 
+void RequirePrintableNumber(std::string_view number, std::string_view kind) {
+    for (const char c : number) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            throw EAmortDB(kControlCharacterInNumber,
+                           "The " + std::string(kind) +
+                               " number cannot hold a line break, a tab or another control "
+                               "character.");
+        }
+    }
+}
+
 void RaiseDamagedLoan(std::string_view loanNo, std::string_view what) {
     throw EAmortDB(kDamagedLoanRecord, "The stored loan " + std::string(loanNo) +
                                            " cannot be loaded: " + std::string(what) + ".");

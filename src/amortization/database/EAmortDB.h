@@ -15,15 +15,16 @@ enum AmortDBErrorCode : int {
     kLoanNoRequired = 301,
     kInvalidDueDate = 302,
     kInvalidPenaltyDate = 303,
-    kInvalidTransDate = 304,    // a row's date that no date field can hold
-    kNoLoanSelected = 305,      // a loan asked for without a number
-    kLoanNotFound = 306,        // no loan record has the number
-    kAccountNotFound = 307,     // no account record has the number
-    kAccountNoInUse = 308,      // a new account given a number that another account has
-    kNoFreeAccountNo = 309,     // every three-digit number of a name's base is taken
-    kDamagedLoanRecord = 310,   // a stored loan holds a value no calculation can take
-    kInvalidOrgDate = 311,      // a loan's origination date that no date field can hold
-    kInvalidFirstPmtDate = 312, // a loan's first payment date that no date field can hold
+    kInvalidTransDate = 304,         // a row's date that no date field can hold
+    kNoLoanSelected = 305,           // a loan asked for without a number
+    kLoanNotFound = 306,             // no loan record has the number
+    kAccountNotFound = 307,          // no account record has the number
+    kAccountNoInUse = 308,           // a new account given a number that another account has
+    kNoFreeAccountNo = 309,          // every three-digit number of a name's base is taken
+    kDamagedLoanRecord = 310,        // a stored loan holds a value no calculation can take
+    kInvalidOrgDate = 311,           // a loan's origination date that no date field can hold
+    kInvalidFirstPmtDate = 312,      // a loan's first payment date that no date field can hold
+    kControlCharacterInNumber = 313, // an account or loan number with a line break, tab...
 };
 
 class EAmortDB : public Exception {
@@ -49,5 +50,10 @@ std::string AmortDBErrorMessage(int code);
 [[noreturn]] void RaiseAccountNoInUse(std::string_view accountNo);
 [[noreturn]] void RaiseNoFreeAccountNo(std::string_view base);
 [[noreturn]] void RaiseDamagedLoan(std::string_view loanNo, std::string_view what);
+
+// Refuses a new account or loan number that holds a control character (a line break would
+// split the lines every list of accounts or loans is written in). `kind` is "account" or
+// "loan".
+void RequirePrintableNumber(std::string_view number, std::string_view kind);
 
 } // namespace quarvex::amortization::database

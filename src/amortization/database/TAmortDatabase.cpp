@@ -1,5 +1,6 @@
 #include "amortization/database/TAmortDatabase.h"
 
+#include "amortization/RunningTotals.h"
 #include "amortization/database/AmortTables.h"
 #include "amortization/database/DateFields.h"
 #include "amortization/database/EAmortDB.h"
@@ -179,6 +180,7 @@ void TAmortDatabase::SaveLoan(std::string_view accountNo, const TLoanRec& loan,
     if (TrimmedKey(loan.LoanNo).empty()) {
         RaiseAmortDBError(kLoanNoRequired);
     }
+    RequirePrintableNumber(TrimmedKey(loan.LoanNo), "loan");
     const RecordStamp stamp = Stamp();
     const StagedLoan staged = StageLoan(loan, schedule, stamp);
     dbase::Transaction change = database_.Begin();
@@ -226,15 +228,8 @@ LoadedLoan TAmortDatabase::LoadLoan(std::string_view loanNo) {
     for (const dbase::RecNo row : rows) {
         list.push_back(rowColumns_->Read(rows_->Read(row), number));
     }
-    // Running totals are not stored. A recalculation rebuilds them from the opening row on
-    // but takes the opening row's as they are: they are its own amounts, as the engine makes
-    // them, or every total after it would miss the points and interest paid at origination.
-    if (!list.empty()) {
-        TTransRec& opening = list.front();
-        opening.RunningPmt = opening.Pmt;
-        opening.RunningPrincipal = opening.Principal;
-        opening.RunningInt = opening.Interest;
-    }
+    // Running totals are not stored: they follow from the rows' own amounts.
+    RebuildRunningTotals(list);
     return loaded;
 }
 

@@ -44,9 +44,8 @@ struct LinkedLoan {
     double Pmt = 0;
 };
 
-// A loan and its rows as loaded: the rows in the order they were written (row 0 first). The
-// running totals are not stored: those of the opening row are its own amounts, the others 0
-// until a recalculation rebuilds them.
+// A loan and its rows as loaded: the rows in the order they were written (row 0 first), with
+// their running totals worked out from their amounts (the tables do not keep them).
 struct LoadedLoan {
     TLoanRec loan;
     TAmortSchedule schedule;

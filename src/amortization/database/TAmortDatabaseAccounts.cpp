@@ -33,6 +33,7 @@ std::string TAmortDatabase::CreateAccount(const framework::TAccountDetails& deta
 std::string TAmortDatabase::AddAccount(const TAccountRec& account) {
     TAccountRec values = account;
     values.AccountNo = TrimmedKey(account.AccountNo);
+    RequirePrintableNumber(values.AccountNo, "account");
     dbase::Record record = accounts_->NewRecord();
     accountColumns_->Fill(record, values);
     if (values.AccountNo.empty()) {

@@ -503,6 +503,77 @@ TEST(TcbAmort, ASavedLoanComesBackWhole) {
     EXPECT_EQ(other.buffer.DeriveApr(), f.buffer.DeriveApr());
 }
 
+// The database keeps no running totals: a loan of any method comes back with every running
+// total and the APR Detail's totals as calculated. (A Rule-of-78s schedule is not
+// recalculated, so it had none: 0.00 for the total of payments and the finance charge.)
+TEST(TcbAmort, EveryMethodComesBackWithItsRunningTotals) {
+    for (int method = 0; method <= 5; ++method) {
+        SCOPED_TRACE("method " + std::to_string(method));
+        AmortFixture f;
+        f.Calc("PV=80000 NumPmts=360 Rate=6 OrgDate=2024-01-01 FirstPmtDate=2024-02-01 "
+               "OptimizePmts=no AmortMthd=" +
+               std::to_string(method));
+        TAmortSchedule rows;
+        rows.Records() = f.buffer.Schedule().Records();
+        for (TTransRec& row : rows.Records()) {
+            row.RunningPmt = row.RunningPrincipal = row.RunningInt = row.RunningExtraPmt = 0;
+            row.RunningAccruedInt = 0;
+        }
+        AmortFixture other;
+        other.buffer.LoadSavedLoan(f.buffer.LoanTerms(), std::move(rows));
+        const auto& a = f.buffer.Schedule().Records();
+        const auto& b = other.buffer.Schedule().Records();
+        ASSERT_EQ(a.size(), b.size());
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            ASSERT_EQ(b[i].RunningPmt, a[i].RunningPmt) << i;
+            ASSERT_EQ(b[i].RunningPrincipal, a[i].RunningPrincipal) << i;
+            ASSERT_EQ(b[i].RunningInt, a[i].RunningInt) << i;
+            ASSERT_EQ(b[i].RunningExtraPmt, a[i].RunningExtraPmt) << i;
+            ASSERT_EQ(b[i].RunningAccruedInt, a[i].RunningAccruedInt) << i;
+        }
+        const AprDetail calculated = f.buffer.MakeAprDetail();
+        const AprDetail loaded = other.buffer.MakeAprDetail();
+        EXPECT_EQ(loaded.TotalOfPayments, calculated.TotalOfPayments);
+        EXPECT_EQ(loaded.TotalFinanceCharge, calculated.TotalFinanceCharge);
+        EXPECT_EQ(loaded.LastPaymentAmount, calculated.LastPaymentAmount);
+        if (method == 5) {
+            // 80 000 at 6 % over 360 months pays 479.64 (annuity formula): 360 payments total
+            // 172 670.40, of which 92 670.40 is the finance charge.
+            EXPECT_EQ(loaded.TotalOfPayments, 172670.40);
+            EXPECT_EQ(loaded.TotalFinanceCharge, 92670.40);
+        }
+    }
+}
+
+// No loan lends, charges or costs less than nothing: a negative amount, rate or points is
+// refused with a text that says which, and the calculator keeps what it had.
+TEST(TcbAmort, NegativeAmountRateOrPointsAreRefused) {
+    const struct {
+        const char* words;
+        const char* text;
+    } cases[] = {
+        {"PV=-100000", "Amount of Loan can't be negative."},
+        {"Rate=-6", "Annual Rate can't be negative."},
+        {"Points=-1.5", "Points can't be negative."},
+    };
+    for (const auto& c : cases) {
+        AmortFixture f;
+        f.Calc("PV=100000 NumPmts=360 Rate=6 OrgDate=2024-01-01 FirstPmtDate=2024-02-01");
+        const auto rows = f.buffer.Schedule().Records();
+        f.Set(c.words);
+        const framework::DataRecord typed = f.buffer.Data();
+        try {
+            f.buffer.Calculate();
+            ADD_FAILURE() << c.words << " was taken";
+        } catch (const ENegativeLoanInput& error) {
+            EXPECT_EQ(error.Message(), c.text);
+        }
+        EXPECT_THROW(f.buffer.Recalc(), ENegativeLoanInput) << c.words;
+        EXPECT_EQ(f.buffer.Data(), typed) << c.words;
+        EXPECT_EQ(f.buffer.Schedule().Count(), static_cast<int>(rows.size())) << c.words;
+    }
+}
+
 // A damaged saved loan changes nothing.
 TEST(TcbAmort, ADamagedSavedLoanChangesNothing) {
     AmortFixture f;

@@ -113,6 +113,9 @@ TEST_F(CommandLineTest, RefusesWhatItCannotDo) {
         {{"db", "loans", "NOBODY"}, kExitCalculationError, "There is no account numbered NOBODY."},
         {With(kLoan, {"--save", "WAY-TOO-LONG-ACCOUNT-NUMBER"}), kExitCalculationError,
          "ACCOUNTNO"},
+        {With(kLoan, {"--save", "SMI\nJOH001"}), kExitCalculationError,
+         "The account number cannot hold a line break"},
+        {With(kLoan, {"PV=-150000"}), kExitCalculationError, "Amount of Loan can't be negative."},
     };
     for (const Case& c : cases) {
         const CalcRun run = Calc(c.arguments);
@@ -120,6 +123,50 @@ TEST_F(CommandLineTest, RefusesWhatItCannotDo) {
         EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
         EXPECT_TRUE(run.out.empty()) << run.out;
     }
+}
+
+// Every money column of the exported rows is written in whole cents: 99236.68, never
+// 99236.6799999999.
+TEST_F(CommandLineTest, ExportedRowsHoldWholeCents) {
+    const CalcRun run = Calc({"amort", "PV=100000", "NumPmts=360", "Rate=6", "OrgDate=2024-01-01",
+                              "FirstPmtDate=2024-02-01", "--csv", "--today=2024-01-01"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    std::istringstream lines(run.out.substr(run.out.find("NumYears,")));
+    const auto cells = [](const std::string& line) {
+        std::vector<std::string> parts;
+        std::istringstream in(line);
+        for (std::string part; std::getline(in, part, ',');) {
+            parts.push_back(part);
+        }
+        return parts;
+    };
+    std::string line;
+    std::getline(lines, line);
+    const std::vector<std::string> header = cells(line);
+    std::vector<std::size_t> money;
+    for (const char* name :
+         {"Pmt", "ExtraPmt", "Advance", "Principal", "Interest", "AccruedInt", "PrinBal",
+          "RunningPmt", "RunningExtraPmt", "RunningPrincipal", "RunningInt", "RunningAccruedInt"}) {
+        const auto at = std::find(header.begin(), header.end(), name);
+        ASSERT_NE(at, header.end()) << name;
+        money.push_back(static_cast<std::size_t>(at - header.begin()));
+    }
+    int rows = 0;
+    bool sawBalance = false;
+    while (std::getline(lines, line) && !line.empty() && line != "\r") {
+        const std::vector<std::string> row = cells(line);
+        ASSERT_GT(row.size(), money.back()) << line;
+        for (const std::size_t column : money) {
+            const std::string& text = row[column];
+            const auto point = text.find('.');
+            EXPECT_TRUE(point == std::string::npos || text.size() - point - 1 <= 2)
+                << header[column] << " " << text;
+        }
+        sawBalance = sawBalance || row[money[6]] == "98877.16";
+        ++rows;
+    }
+    EXPECT_EQ(rows, 361);
+    EXPECT_TRUE(sawBalance);
 }
 
 } // namespace
