@@ -67,6 +67,8 @@ TcbRemBal::TcbRemBal(framework::BufferContext& context) : CalcBuffer(Definition(
 
 void TcbRemBal::Calculate() {
     framework::DataRecord& data = Data();
+    const std::int16_t balanceAfter = data.Get<std::int16_t>(BalAfter);
+    engine::RequirePeriodNumber(balanceAfter);
     const auto method = static_cast<amortization::AmortMethod>(CodeOf(data, AmortMthd));
     if (method == amortization::AmortMethod::NoInterest) {
         throw engine::EInvalidAmort();
@@ -95,7 +97,7 @@ void TcbRemBal::Calculate() {
     terms.Timing = static_cast<engine::PaymentTiming>(engine::IsAdvance(CodeOf(data, PmtMthd)));
     schedule->Init(terms);
     schedule->Calculate();
-    const double balance = schedule->BalanceAfter(data.Get<std::int16_t>(BalAfter));
+    const double balance = schedule->BalanceAfter(balanceAfter);
 
     data.Set(PYR, framework::Choice{period});
     data.Set(CmpPYR, framework::Choice{compounding});
