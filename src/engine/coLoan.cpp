@@ -97,9 +97,9 @@ double coLoan::InterestForTerm() const {
     case AmortMethod::NoInterest:
         return 0;
     case AmortMethod::InterestOnly:
-        return solver::RequireFinite(static_cast<long double>(NumPmts) * Pmt, kFinOutOfRange);
+        return solver::RequireFinite(NumPmts * Pmt, kFinOutOfRange);
     default:
-        return solver::RequireFinite(static_cast<long double>(NumPmts) * Pmt - PV, kFinOutOfRange);
+        return solver::RequireFinite(NumPmts * Pmt - PV, kFinOutOfRange);
     }
 }
 
