@@ -37,6 +37,10 @@ TEST(EngineHardeningCli, QuestionsWithoutAnAnswerSayWhy) {
         {{"loan", "PV=-1000", "NumPmts=0", "Rate=12", "Pmt=100"},
          "Infinite term.\nPayment is less than interest."},
         {{"affhse"}, "Buyers Annual Income can't be Zero "},
+        // The remaining balance has no unknown: a zero figure is missing.
+        {{"rembal", "PV=1000", "Rate=5", "BalAfter=3"}, "Term can't be zero."},
+        {{"rembal", "NumPmts=12", "Rate=5", "BalAfter=3"}, "PV or Amount can't be zero."},
+        {{"rembal", "PV=1000", "NumPmts=12", "BalAfter=3"}, "Rate can't be zero."},
         {{"affhse", "AnnualIncome=60000", "CashAvailable=-20000", "Rate=6", "NumPmts=360",
           "PercentIncome=28"},
          "Cash Available can't be negative."},
