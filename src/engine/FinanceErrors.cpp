@@ -36,6 +36,8 @@ std::string FinanceErrorMessage(int code) {
         return "The term exceeds 32,767 payments.";
     case kFinNegativePeriod:
         return "A payment number can't be negative.";
+    case kFinPaymentOverAmount:
+        return "The payment is larger than the amount of the loan.";
     default:
         return "Unknown finance error.";
     }

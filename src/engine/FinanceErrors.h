@@ -134,6 +134,7 @@ enum FinanceErrorCode : int {
     kFinNegativeDays = 114,
     kFinTermTooLong = 115,
     kFinNegativePeriod = 116,
+    kFinPaymentOverAmount = 117,
 };
 
 // The refusals of a number of payments (or periods) and of a number of days that the

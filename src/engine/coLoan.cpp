@@ -111,8 +111,9 @@ std::int16_t coLoan::SolveTerm(double periodicRate) const {
     if (term > std::numeric_limits<std::int16_t>::max()) {
         RaiseFinanceError(kFinTermTooLong);
     }
-    if (term < 0) {
-        RaiseFinanceError(kFinInfiniteTerm);
+    // Less than half a payment rounds to none: the payment is (at least twice) the amount.
+    if (term < 1) {
+        RaiseFinanceError(kFinPaymentOverAmount);
     }
     return static_cast<std::int16_t>(term);
 }

@@ -32,7 +32,8 @@ public:
                       std::uint16_t CmpPYR, std::uint8_t PmtMthd, std::uint8_t AmortMthd);
 
     // Solves for the Unknown field, then sets Interest. On an error the solved field keeps its
-    // old value and Interest is 0. A term of more than 32,767 payments raises code 115.
+    // old value and Interest is 0. A term of more than 32,767 payments raises code 115, one that
+    // rounds to none code 117.
     void Calculate();
 
 private:

@@ -36,6 +36,8 @@ TEST(EngineHardeningCli, QuestionsWithoutAnAnswerSayWhy) {
         // Payments of the other sign than the amount never repay it.
         {{"loan", "PV=-1000", "NumPmts=0", "Rate=12", "Pmt=100"},
          "Infinite term.\nPayment is less than interest."},
+        {{"loan", "PV=1", "NumPmts=0", "Rate=12", "Pmt=1000"},
+         "The payment is larger than the amount of the loan."},
         {{"affhse"}, "Buyers Annual Income can't be Zero "},
         // The remaining balance has no unknown: a zero figure is missing.
         {{"rembal", "PV=1000", "Rate=5", "BalAfter=3"}, "Term can't be zero."},

@@ -38,6 +38,10 @@ TEST(coLoanTerm, RefusesATermItCannotCountWithTheTrueCause) {
         {"fixed principal, a cent above", 10000, 12, 12, 100.01, kFixedPrincipal, kFinTermTooLong},
         // 0.01 % a period: NPER(0.0001, 1.01, -10000) is about 46 000.
         {"a cent above a dollar", 10000, 0.12f, 12, 1.01, kNormal, kFinTermTooLong},
+        // NPER(1%, -1000, 1) = 0.001: no payment at all, to the nearest whole one.
+        {"a payment a thousand times the amount", 1, 12, 12, 1000, kNormal, kFinPaymentOverAmount},
+        {"fixed principal, twice the amount", 100, 12, 12, 250, kFixedPrincipal,
+         kFinPaymentOverAmount},
     };
     for (const TermCase& c : cases) {
         coLoan loan;
