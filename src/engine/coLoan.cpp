@@ -111,7 +111,7 @@ std::int16_t coLoan::SolveTerm(double periodicRate) const {
     if (term > std::numeric_limits<std::int16_t>::max()) {
         RaiseFinanceError(kFinTermTooLong);
     }
-    // Less than half a payment rounds to none: the payment is (at least twice) the amount.
+    // Less than half a payment rounds to none: the payment is well over the amount.
     if (term < 1) {
         RaiseFinanceError(kFinPaymentOverAmount);
     }
