@@ -1,7 +1,6 @@
 #include "calculators/AffHse.h"
 
 #include "calculators/FieldKit.h"
-#include "engine/FinanceErrors.h"
 
 namespace quarvex::calculators {
 
@@ -53,12 +52,8 @@ TcbAffHse::TcbAffHse(framework::BufferContext& context) : CalcBuffer(Definition(
 
 void TcbAffHse::Calculate() {
     framework::DataRecord& data = Data();
-    const std::int16_t periods = data.Get<std::int16_t>(NumPmts);
-    if (periods <= 0) {
-        engine::RaiseFinanceError(engine::kFinZeroTerm);
-    }
     house_.Init(data.Get<double>(AnnualIncome), data.Get<double>(CashAvailable),
-                data.Get<float>(Rate), periods, data.Get<double>(EstTaxIns),
+                data.Get<float>(Rate), data.Get<std::int16_t>(NumPmts), data.Get<double>(EstTaxIns),
                 data.Get<double>(EstMaintenance), data.Get<float>(PercentIncome));
     house_.Calculate();
     data.Set(PV, house_.PV);

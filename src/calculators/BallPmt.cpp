@@ -62,9 +62,7 @@ void TcbBallPmt::Calculate() {
     const float rate = data.Get<float>(Rate);
     const std::int16_t due = data.Get<std::int16_t>(PeriodDue);
     // The inputs the formula cannot answer are reported, never answered with an old payment.
-    if (due <= 0) {
-        engine::RaiseFinanceError(engine::kFinZeroTerm);
-    }
+    engine::RequireTermCount(due);
     if (amount < engine::ZeroTolerance || balloon < engine::ZeroTolerance || rate < 0) {
         throw engine::ENotPositive();
     }

@@ -7,12 +7,15 @@
 #include "engine/FinanceErrors.h"
 #include "engine/formulas/CompoundingCount.h"
 
+#include <cmath>
+
 namespace quarvex::calculators {
 
 namespace {
 
 constexpr std::uint8_t kMonthly = 5;
 constexpr std::uint8_t kSemiannually = 9;
+constexpr double kZeroFigure = 0.01; // below it the loan counts a figure as zero
 
 } // namespace
 
@@ -67,6 +70,8 @@ TcbRemBal::TcbRemBal(framework::BufferContext& context) : CalcBuffer(Definition(
 
 void TcbRemBal::Calculate() {
     framework::DataRecord& data = Data();
+    const std::int16_t balanceAfter = data.Get<std::int16_t>(BalAfter);
+    engine::RequirePeriodNumber(balanceAfter);
     const auto method = static_cast<amortization::AmortMethod>(CodeOf(data, AmortMthd));
     if (method == amortization::AmortMethod::NoInterest) {
         throw engine::EInvalidAmort();
@@ -76,6 +81,14 @@ void TcbRemBal::Calculate() {
     const std::uint8_t period = canadian ? kMonthly : CodeOf(data, PYR);
     const std::uint8_t compounding = canadian ? kSemiannually : CodeOf(data, CmpPYR);
     const std::uint16_t compoundingCount = engine::CompoundingCountFor(compounding);
+    // Every figure of the loan is given here: a zero is missing, not an unknown to solve for.
+    engine::RequireTermCount(data.Get<std::int16_t>(NumPmts));
+    if (std::fabs(data.Get<double>(PV)) < kZeroFigure) {
+        engine::RaiseFinanceError(engine::kFinZeroAmount);
+    }
+    if (std::fabs(data.Get<float>(Rate)) < kZeroFigure) {
+        engine::RaiseFinanceError(engine::kFinZeroRate);
+    }
 
     auto schedule = amortization::MakeSimpleAmort(method);
     loan_.Init(data.Get<double>(PV), data.Get<std::int16_t>(NumPmts), data.Get<float>(Rate), 0.0,
@@ -95,7 +108,7 @@ void TcbRemBal::Calculate() {
     terms.Timing = static_cast<engine::PaymentTiming>(engine::IsAdvance(CodeOf(data, PmtMthd)));
     schedule->Init(terms);
     schedule->Calculate();
-    const double balance = schedule->BalanceAfter(data.Get<std::int16_t>(BalAfter));
+    const double balance = schedule->BalanceAfter(balanceAfter);
 
     data.Set(PYR, framework::Choice{period});
     data.Set(CmpPYR, framework::Choice{compounding});

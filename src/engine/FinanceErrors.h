@@ -107,6 +107,12 @@ public:
     ENotAllocSchedule() : Exception("Programming error - Schedule not allocated.") {}
 };
 
+// An affordable house bought with a debt instead of cash.
+class ENegativeCash : public Exception {
+public:
+    ENegativeCash() : Exception("Cash Available can't be negative.") {}
+};
+
 class ERecoveryPeriod : public Exception {
 public:
     ERecoveryPeriod() : Exception("Recovery Period can't Be Zero") {}
@@ -124,7 +130,21 @@ enum FinanceErrorCode : int {
     kFinZeroCashflows = 110,
     kFinTooManyUnknowns = 111,
     kFinOutOfRange = 112,
+    kFinNegativeTerm = 113,
+    kFinNegativeDays = 114,
+    kFinTermTooLong = 115,
+    kFinNegativePeriod = 116,
+    kFinPaymentOverAmount = 117,
 };
+
+// The refusals of a number of payments (or periods) and of a number of days that the
+// computations cannot use: none at all is "Term can't be zero.", fewer than none names the
+// count that is negative.
+void RequireTermCount(long long count);
+void RequireDayCount(long long days);
+// A payment number (the first period with an extra payment, the payment after which a
+// balance is wanted) below zero.
+void RequirePeriodNumber(long long period);
 
 // The message of a finance error code.
 std::string FinanceErrorMessage(int code);

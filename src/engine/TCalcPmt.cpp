@@ -13,12 +13,6 @@ double RoundedPayment(long double payment) {
     return RoundTo(RoundDecimals, solver::RequireFinite(payment, kFinOutOfRange));
 }
 
-void RequireTerm(int n) {
-    if (n == 0) {
-        RaiseFinanceError(kFinZeroTerm);
-    }
-}
-
 } // namespace
 
 double TCalcPmt::Payment(double PV, int n, double i) const {
@@ -33,15 +27,15 @@ double TCalcPmt::PaymentByMethod(AmortMethod method, double PV, int n, double i)
     solver::RequireKnownMethod(method);
     switch (method) {
     case AmortMethod::FixedPrincipal:
-        RequireTerm(n);
+        RequireTermCount(n);
         return RoundedPayment(static_cast<long double>(PV) / n + static_cast<long double>(PV) * i);
     case AmortMethod::InterestOnly:
         return RoundedPayment(static_cast<long double>(PV) * i);
     case AmortMethod::NoInterest:
-        RequireTerm(n);
+        RequireTermCount(n);
         return RoundedPayment(static_cast<long double>(PV) / n);
     default:
-        RequireTerm(n);
+        RequireTermCount(n);
         if (i == 0) {
             return RoundedPayment(static_cast<long double>(PV) / n);
         }
@@ -57,10 +51,10 @@ double TCalcPmt::PaymentByMethodAdvance(AmortMethod method, double PV, int n, do
         return 0.0;
     case AmortMethod::FixedPrincipal:
     case AmortMethod::NoInterest:
-        RequireTerm(n);
+        RequireTermCount(n);
         return RoundedPayment(static_cast<long double>(PV) / n);
     default:
-        RequireTerm(n);
+        RequireTermCount(n);
         // The first payment is made at once; the rest are an annuity in arrears.
         return RoundedPayment(PV / (1.0L + AnnuityFactor(i, n - 1)));
     }

@@ -22,8 +22,12 @@ double Cents(double amount) {
 void coAccPmt::Init(double pv, std::int16_t numPmts, float rate, std::int16_t incAfter,
                     double extraPd, std::uint16_t pyr, std::uint16_t cmpPyr, std::uint8_t pmtMthd,
                     std::uint8_t amortMthd) {
-    // A count below one would leave the schedule without a last period.
-    if (std::fabs(pv) < ZeroTolerance || std::fabs(rate) < ZeroTolerance || numPmts < 1) {
+    // Counts below zero name themselves; a term of none leaves no schedule to shorten.
+    if (numPmts < 0) {
+        RaiseFinanceError(kFinNegativeTerm);
+    }
+    RequirePeriodNumber(incAfter);
+    if (std::fabs(pv) < ZeroTolerance || std::fabs(rate) < ZeroTolerance || numPmts == 0) {
         RaiseLoanError(kLoanTooManyUnknowns);
     }
     if (std::fabs(extraPd) < ZeroTolerance || incAfter == 0) {
@@ -47,7 +51,9 @@ void coAccPmt::PayFirstAtOnce(Run& run, double principalPaid) const {
 }
 
 void coAccPmt::RunOut(Run& run, Repayment repayment, double i, double payment) const {
-    do {
+    // The first period is always run; a loan in advance whose first payment already paid it
+    // off has no period after it.
+    while (run.period == 0 || (run.balance > 0 && run.period < NumPmts)) {
         ++run.period;
         const double interest = repayment == Repayment::NoInterest ? 0.0 : Cents(run.balance * i);
         run.newInterest += interest;
@@ -57,7 +63,7 @@ void coAccPmt::RunOut(Run& run, Repayment repayment, double i, double payment) c
             run.balance -= payment;
         }
         run.balance -= Extra(run.period);
-    } while (run.balance > 0 && run.period < NumPmts);
+    }
 }
 
 double coAccPmt::ScheduledFixedPrincipalInterest(double from, double principal, double i) const {
@@ -104,8 +110,9 @@ void coAccPmt::Calculate() {
         RunOut(run, Repayment::NoInterest, i, PV / NumPmts);
         break;
     default: {
-        // Advance loans are compared on the arrears payment, as the schedule was quoted.
-        const double payment = pmtSolver_.PaymentByMethod(method, PV, NumPmts, i);
+        // The level payment of the loan as it is paid: in advance, the first one at once.
+        const double payment = advance ? pmtSolver_.PaymentByMethodAdvance(method, PV, NumPmts, i)
+                                       : pmtSolver_.PaymentByMethod(method, PV, NumPmts, i);
         baseInterest = NumPmts * payment - PV;
         if (advance) {
             PayFirstAtOnce(run, payment);

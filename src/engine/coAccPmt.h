@@ -23,6 +23,9 @@ public:
     std::int16_t NewNumPmts = 0; // periods to pay off
     double IntSaved = 0;         // total interest saved
 
+    // Raises "Term can't be negative." and "A payment number can't be negative." for those
+    // counts below zero, then "Too many unknown values." (zero amount, rate or term), then
+    // "No extra payments made." (no extra amount, or none from any period).
     void Init(double PV, std::int16_t NumPmts, float Rate, std::int16_t IncAfter, double ExtraPd,
               std::uint16_t PYR, std::uint16_t CmpPYR, std::uint8_t PmtMthd,
               std::uint8_t AmortMthd);

@@ -20,9 +20,12 @@ public:
     double AffordableAmount = 0; // affordable house price
     std::string Text;            // "Cash Available is ...% of House Price."
 
-    // Raises EAffHosue when the annual income is zero.
+    // Raises, in this order: EAffHosue when the annual income is zero, "Term can't be zero." or
+    // "Term can't be negative." for NumPmts, ENegativeCash for cash below zero.
     void Init(double AnnualIncome, double CashAvailable, float Rate, std::int16_t NumPmts,
               double EstTaxIns, double EstMaintenance, float PercentIncome);
+    // A figure too large to hold raises code 112 (out of range); the results then keep their
+    // values.
     void Calculate();
 };
 

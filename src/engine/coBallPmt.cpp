@@ -2,11 +2,15 @@
 
 #include "engine/EngineTypes.h"
 #include "engine/RateConversion.h"
+#include "engine/SolverMath.h"
 
 namespace quarvex::engine {
 
 void coBallPmt::Init(double pv, float rate, double fv, std::int16_t periodDue, std::uint16_t pyr,
                      std::uint16_t cmpPyr, std::uint8_t pmtMthd) {
+    if (periodDue < 0) {
+        RaiseFinanceError(kFinNegativeTerm);
+    }
     PV = pv;
     Rate = rate;
     FV = fv;
@@ -26,10 +30,13 @@ void coBallPmt::Calculate() {
     const double amortized = PV - FV;
     if (IsAdvance(PmtMthd)) {
         const double payment = pmtSolver_.PaymentAdvance(amortized, PeriodDue, i);
-        Pmt = payment + i * (FV - payment);
+        Pmt = solver::RequireFinite(payment + static_cast<long double>(i) * (FV - payment),
+                                    kFinOutOfRange);
     } else {
         // Level payments amortize PV - FV while the balloon's interest is paid every period.
-        Pmt = pmtSolver_.Payment(amortized, PeriodDue, i) + i * FV;
+        Pmt = solver::RequireFinite(pmtSolver_.Payment(amortized, PeriodDue, i) +
+                                        static_cast<long double>(i) * FV,
+                                    kFinOutOfRange);
     }
 }
 

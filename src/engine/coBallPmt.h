@@ -19,6 +19,7 @@ public:
 
     double Pmt = 0; // result; 0 when an input is not positive
 
+    // Raises "Term can't be negative." for a balloon due before the first payment.
     void Init(double PV, float Rate, double FV, std::int16_t PeriodDue, std::uint16_t PYR,
               std::uint16_t CmpPYR, std::uint8_t PmtMthd);
     void Calculate();

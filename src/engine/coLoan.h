@@ -26,18 +26,22 @@ public:
     double Interest = 0; // total interest (result)
     std::uint8_t Unknown = kNone;
 
-    // Stores the inputs and finds the zero field; raises ETooManyUnknowns for two or more.
+    // Stores the inputs and finds the zero field; raises ETooManyUnknowns for two or more. A
+    // negative NumPmts raises "Term can't be negative." before anything is stored.
     std::uint8_t Init(double PV, std::int16_t NumPmts, float Rate, double Pmt, std::uint16_t PYR,
                       std::uint16_t CmpPYR, std::uint8_t PmtMthd, std::uint8_t AmortMthd);
 
     // Solves for the Unknown field, then sets Interest. On an error the solved field keeps its
-    // old value.
+    // old value and Interest is 0. A term of more than 32,767 payments raises code 115, one that
+    // rounds to none code 117.
     void Calculate();
 
 private:
     AmortMethod Method() const { return static_cast<AmortMethod>(AmortMthd); }
     bool InAdvance() const { return IsAdvance(PmtMthd); }
-    void SolveTerm(double periodicRate);
+    std::int16_t SolveTerm(double periodicRate) const;
+    // NumPmts x Pmt less PV, by method; code 112 (out of range) when it cannot be held.
+    double InterestForTerm() const;
 
     TCalcPmt pmtSolver_;
     TCalcTerm termSolver_;

@@ -3,6 +3,7 @@
 #include "engine/EngineTypes.h"
 #include "engine/LoanErrors.h"
 #include "engine/RateConversion.h"
+#include "engine/SolverMath.h"
 
 #include <cmath>
 
@@ -15,6 +16,9 @@ constexpr std::uint16_t kMonthly = 12;
 } // namespace
 
 void coSecMor::Init(double pp, double ca, double fm, std::int16_t ft, double fir, double sir) {
+    if (ft < 0) {
+        RaiseFinanceError(kFinNegativeTerm);
+    }
     for (const double value : {pp, ca, fm, fir, sir}) {
         if (std::fabs(value) < ZeroTolerance) {
             RaiseLoanError(kLoanTooManyUnknowns);
@@ -33,13 +37,20 @@ void coSecMor::Init(double pp, double ca, double fm, std::int16_t ft, double fir
 
 void coSecMor::Calculate() {
     const double i = static_cast<double>(PeriodicRate(kMonthly, kMonthly, FIR));
-    FP = pmtSolver_.Payment(FM, FT, i);
-    SM = PP - CA - FM;
-    if (SM > 0) {
-        SP = 0.01 * SIR / 12 * SM;
-        BP = FP + SP;
+    const double first = pmtSolver_.Payment(FM, FT, i);
+    const double gap =
+        solver::RequireFinite(static_cast<long double>(PP) - CA - FM, kFinOutOfRange);
+    if (gap > 0) {
+        const double second = solver::RequireFinite(0.01L * SIR / 12 * gap, kFinOutOfRange);
+        const double both =
+            solver::RequireFinite(static_cast<long double>(first) + second, kFinOutOfRange);
+        FP = first;
+        SM = gap;
+        SP = second;
+        BP = both;
         return;
     }
+    FP = first;
     messages_.Show("Second Mortgage not required.", MessageIcon::Error, MessageButtons::Ok);
     messages_.Show(
         "Cash available plus first mortgage is equal to or greater than the purchase price. ",

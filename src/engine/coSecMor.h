@@ -25,9 +25,11 @@ public:
     double BP = 0; // both payments
     double SM = 0; // second mortgage amount
 
-    // Raises "Too many unknown values." when any input is zero.
+    // Raises "Term can't be negative." for a first term below zero, then "Too many unknown
+    // values." when any input is zero.
     void Init(double PP, double CA, double FM, std::int16_t FT, double FIR, double SIR);
-    // Explains in two message boxes when no second mortgage is needed.
+    // Explains in two message boxes when no second mortgage is needed. A figure too large to
+    // hold raises code 112 (out of range) before any message or result.
     void Calculate();
 
 private:

@@ -105,7 +105,7 @@ TEST(coLoan, ATermBeyondSixteenBitsIsReportedNotWrapped) {
         loan.Calculate();
         FAIL() << "term " << loan.NumPmts << " was stored";
     } catch (const EFinance& error) {
-        EXPECT_EQ(error.Code(), 106);
+        EXPECT_EQ(error.Code(), kFinTermTooLong);
         EXPECT_EQ(loan.NumPmts, 0);
     }
     coLoan noInterest;

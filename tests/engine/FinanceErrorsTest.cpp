@@ -19,6 +19,11 @@ TEST(RaiseFinanceError, CarriesTheTextOfItsCode) {
         {109, "Rate can't be zero."},
         {110, "Cashflows can't all be zero."},
         {111, "Too many unknowns."},
+        {113, "Term can't be negative."},
+        {114, "The number of days can't be negative."},
+        {115, "The term exceeds 32,767 payments."},
+        {116, "A payment number can't be negative."},
+        {117, "The payment is larger than the amount of the loan."},
         {100, "Unknown finance error."},
         {999, "Unknown finance error."},
     };

@@ -38,9 +38,7 @@ void TcoBaseFV::Build(std::int16_t numPmts, dates::DayNumber startDate, double i
                       double taxRate, std::uint8_t pmtMthd, std::uint8_t rateBasis,
                       std::uint8_t cmpCode, std::uint8_t pmtCode, long double rate, double deposit,
                       double pv) {
-    if (numPmts <= 0) {
-        RaiseFinanceError(kFinZeroTerm);
-    }
+    RequireTermCount(numPmts);
     RequireCodes(pmtCode, cmpCode, rateBasis);
     if (!dates::IsValidDayNumber(startDate)) {
         RaiseFinanceError(kFinOutOfRange);

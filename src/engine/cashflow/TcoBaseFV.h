@@ -56,8 +56,8 @@ public:
     double Term = 0; // years
 
     // Stores the inputs (the tax and inflation rates given in percent) and builds NumPmts rows.
-    // Raises EFinance "Term can't be zero." for no payments and EInternalError for codes
-    // outside the lists.
+    // Raises EFinance "Term can't be zero." for no payments, "Term can't be negative." for
+    // fewer, and EInternalError for codes outside the lists.
     void Build(std::int16_t NumPmts, dates::DayNumber StartDate, double InflationRate,
                double TaxRate, std::uint8_t PmtMthd, std::uint8_t RateBasis, std::uint8_t CmpCode,
                std::uint8_t PmtCode, long double Rate, double Deposit, double PV);

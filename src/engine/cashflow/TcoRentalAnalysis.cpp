@@ -39,9 +39,7 @@ double RunMortgage(const Mortgage& mortgage, int holding, const TCalcPmt& pmt,
     if (mortgage.amount == 0) {
         return 0;
     }
-    if (mortgage.term <= 0) {
-        RaiseFinanceError(kFinZeroTerm);
-    }
+    RequireTermCount(mortgage.term);
     const int months = std::min(mortgage.term, holding);
     const double monthly = 0.01 * mortgage.rate / 12.0;
     double balance = mortgage.amount;

@@ -90,8 +90,8 @@ public:
 
     // Clears `list` and fills it with one row per calendar year from the closing year to the
     // sale year; returns the sale year + 1. Raises ERentalHoldingPeriod when the holding period
-    // does not fit, EFinance "Term can't be zero." for a mortgage with an amount and no term,
-    // EInvalidAmort for an unknown mortgage payment method.
+    // does not fit, EFinance "Term can't be zero." (or "... negative.") for a mortgage with an
+    // amount and no term, EInvalidAmort for an unknown mortgage payment method.
     int Calculate(std::vector<TRentalYear>& list, const TRentalInputs& inputs) const;
 
 private:

@@ -14,14 +14,6 @@ inline bool IsZeroRate(long double annualPercent) {
     return std::fabs(annualPercent) < ZeroTolerance;
 }
 
-// The number of periods (or days) of a computation: "Term can't be zero." for none and for a
-// negative count, which no computation here can give a meaning.
-inline void RequireTerm(long long count) {
-    if (count <= 0) {
-        RaiseFinanceError(kFinZeroTerm);
-    }
-}
-
 // A compounding count of zero only arises when a calculator passed a code without a count
 // ("Simple"); it is a programming error, reported as such rather than divided by.
 inline void RequireCompoundingCount(long long count) {

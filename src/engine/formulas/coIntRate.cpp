@@ -16,7 +16,7 @@ void coIntRate::Init(std::int16_t numPmts, std::uint16_t cmpPyr, double amtInv, 
 }
 
 void coIntRate::Validate() const {
-    formulas::RequireTerm(NumPmts);
+    RequireTermCount(NumPmts);
     if (!(std::fabs(AmtInv) >= ZeroTolerance) || !(std::fabs(AmtRet) >= ZeroTolerance)) {
         RaiseFinanceError(kFinZeroAmount);
     }

@@ -16,8 +16,8 @@ public:
     long double Rate = 0; // annual, percent
     float NumYears = 0;   // NumPmts / CmpPYR
 
-    // Stores the inputs and raises, in this order: "Term can't be zero." (107) for
-    // NumPmts <= 0, "PV or Amount can't be zero." (108) when either amount is below
+    // Stores the inputs and raises, in this order: "Term can't be zero." (107) or "Term can't be
+    // negative." (113) for NumPmts, "PV or Amount can't be zero." (108) when either amount is below
     // ZeroTolerance, EOppositeSigns when the amounts differ in sign, EInternalError for a
     // zero CmpPYR.
     void Init(std::int16_t NumPmts, std::uint16_t CmpPYR, double AmtInv, double AmtRet);

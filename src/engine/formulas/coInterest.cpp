@@ -38,7 +38,7 @@ void coInterest::Init(double pv, std::int32_t numDays, dates::DayNumber startDat
 }
 
 void coInterest::Validate() const {
-    formulas::RequireTerm(NumDays);
+    RequireDayCount(NumDays);
     if (!(std::fabs(PV) >= ZeroTolerance)) {
         RaiseFinanceError(kFinZeroAmount);
     }

@@ -28,10 +28,10 @@ public:
     // The calculator's date arithmetic (end date from start date and days, weekday names).
     dates::TcalcDateMath DateMath;
 
-    // Stores the inputs and raises, in this order: "Term can't be zero." (107) for
-    // NumDays <= 0, "PV or Amount can't be zero." (108) and "Rate can't be zero." (109) for an
-    // amount or rate below ZeroTolerance, "Not a valid compounding period." (104) for a code
-    // past 11.
+    // Stores the inputs and raises, in this order: "Term can't be zero." (107) or "The number of
+    // days can't be negative." (114) for NumDays, "PV or Amount can't be zero." (108) and "Rate
+    // can't be zero." (109) for an amount or rate below ZeroTolerance, "Not a valid compounding
+    // period." (104) for a code past 11.
     void Init(double PV, std::int32_t NumDays, dates::DayNumber StartDate, long double Rate,
               dates::DayNumber EndDate, std::uint8_t CmpPYR, std::uint8_t RateBasis);
 

@@ -19,7 +19,7 @@ void coPayReq::Init(double fv, std::int16_t numPmts, long double rate, std::uint
 }
 
 void coPayReq::Validate() const {
-    formulas::RequireTerm(NumPmts);
+    RequireTermCount(NumPmts);
     formulas::RequirePaymentCount(PYR);
     formulas::RequireCompoundingCount(CmpPYR);
 }

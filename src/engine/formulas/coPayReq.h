@@ -19,8 +19,8 @@ public:
     float NumYears = 0;     // NumPmts / PYR
     float TimeToDouble = 0; // years in which money doubles at Rate; 0: it never does
 
-    // Stores the inputs. Raises "Term can't be zero." (107) for NumPmts <= 0 and
-    // EInternalError for a zero PYR or CmpPYR.
+    // Stores the inputs. Raises "Term can't be zero." (107) or "Term can't be negative."
+    // (113) for NumPmts, and EInternalError for a zero PYR or CmpPYR.
     void Init(double FV, std::int16_t NumPmts, long double Rate, std::uint16_t PYR,
               std::uint16_t CmpPYR);
 

@@ -15,7 +15,7 @@ void coPreValAmt::Init(double fv, std::int16_t numPmts, std::uint16_t cmpPyr, lo
 }
 
 void coPreValAmt::Validate() const {
-    formulas::RequireTerm(NumPmts);
+    RequireTermCount(NumPmts);
     formulas::RequireCompoundingCount(CmpPYR);
 }
 

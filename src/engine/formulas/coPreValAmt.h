@@ -15,8 +15,8 @@ public:
     double PVA = 0;     // present value
     float NumYears = 0; // NumPmts / CmpPYR
 
-    // Stores the inputs. Raises "Term can't be zero." (107) for NumPmts <= 0 and
-    // EInternalError for a zero CmpPYR.
+    // Stores the inputs. Raises "Term can't be zero." (107) or "Term can't be negative."
+    // (113) for NumPmts, and EInternalError for a zero CmpPYR.
     void Init(double FV, std::int16_t NumPmts, std::uint16_t CmpPYR, long double Rate);
 
     // A zero rate gives PVA = FV. A rate of -100 % or less per period, or a present value too

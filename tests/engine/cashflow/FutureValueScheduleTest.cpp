@@ -290,12 +290,16 @@ TEST(TcoBaseFV, EditedRowsTakeEffectOnRecalculate) {
 
 TEST(TcoBaseFV, RefusesWhatItCannotSchedule) {
     TcoBaseFV engine;
-    try {
-        engine.Build(0, DMYToDayNumber(1, 1, 2001), 0, 0, kEnds, kOrdinary, kMonthlyCompound,
-                     kMonthly, 12, 0, 1000);
-        FAIL() << "no error";
-    } catch (const EFinance& error) {
-        EXPECT_STREQ(error.what(), "Term can't be zero.");
+    const std::pair<std::int16_t, const char*> terms[] = {{0, "Term can't be zero."},
+                                                          {-12, "Term can't be negative."}};
+    for (const auto& [n, text] : terms) {
+        try {
+            engine.Build(n, DMYToDayNumber(1, 1, 2001), 0, 0, kEnds, kOrdinary, kMonthlyCompound,
+                         kMonthly, 12, 0, 1000);
+            ADD_FAILURE() << n << ": no error";
+        } catch (const EFinance& error) {
+            EXPECT_STREQ(error.what(), text);
+        }
     }
     EXPECT_THROW(engine.Build(12, DMYToDayNumber(1, 1, 2001), 0, 0, kEnds, 5, kMonthlyCompound,
                               kMonthly, 12, 0, 1000),

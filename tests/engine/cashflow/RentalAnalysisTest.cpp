@@ -238,14 +238,18 @@ TEST(TcoRentalAnalysis, MortgageWithoutATermIsRefused) {
     TRentalInputs in = CashPurchase();
     in.PV1 = 50000;
     in.Rate1 = 8;
-    in.NumPmts1 = 0;
     const TcoRentalAnalysis engine;
     std::vector<TRentalYear> years;
-    try {
-        engine.Calculate(years, in);
-        FAIL() << "no error";
-    } catch (const EFinance& error) {
-        EXPECT_STREQ(error.what(), "Term can't be zero.");
+    const std::pair<std::int16_t, const char*> terms[] = {{0, "Term can't be zero."},
+                                                          {-360, "Term can't be negative."}};
+    for (const auto& [n, text] : terms) {
+        in.NumPmts1 = n;
+        try {
+            engine.Calculate(years, in);
+            ADD_FAILURE() << n << ": no error";
+        } catch (const EFinance& error) {
+            EXPECT_STREQ(error.what(), text);
+        }
     }
 }
 

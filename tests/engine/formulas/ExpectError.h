@@ -20,6 +20,8 @@ template <typename E, typename Action> void ExpectError(Action&& action, const s
 }
 
 inline constexpr const char* kTermZero = "Term can't be zero.";
+inline constexpr const char* kTermNegative = "Term can't be negative.";
+inline constexpr const char* kDaysNegative = "The number of days can't be negative.";
 inline constexpr const char* kAmountZero = "PV or Amount can't be zero.";
 inline constexpr const char* kRateZero = "Rate can't be zero.";
 inline constexpr const char* kOutOfRange =

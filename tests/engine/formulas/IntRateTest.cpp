@@ -56,7 +56,7 @@ TEST(coIntRate, RefusesInOrderTermThenAmountsThenSigns) {
     };
     const char* kSigns = "Amount invested and amount returned must have the same sign.";
     const Refusal refusals[] = {
-        {0, 0, 0, testing::kTermZero},        {-3, 1000, -2000, testing::kTermZero},
+        {0, 0, 0, testing::kTermZero},        {-3, 1000, -2000, testing::kTermNegative},
         {10, 0, 2000, testing::kAmountZero},  {10, 1000, 0.00009, testing::kAmountZero},
         {10, 0, -2000, testing::kAmountZero},
     };

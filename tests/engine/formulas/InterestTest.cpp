@@ -77,7 +77,8 @@ TEST(coInterest, RefusesInTheDocumentedOrder) {
     };
     const Refusal refusals[] = {
         {0, 0, 0, 12, testing::kTermZero},
-        {1000, -30, 10, kMonthly, testing::kTermZero},
+        {1000, -30, 10, kMonthly, testing::kDaysNegative},
+        {1000, -2147483647 - 1, 10, kMonthly, testing::kDaysNegative},
         {0.00009, 30, 0, 12, testing::kAmountZero},
         {1000, 30, 0.00009, 12, testing::kRateZero},
         {1000, 30, 10, 12, "Not a valid compounding period."},

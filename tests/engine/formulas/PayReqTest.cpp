@@ -99,9 +99,11 @@ TEST(coPayReq, ANegativeRateStillHasADepositButNeverDoubles) {
 }
 
 TEST(coPayReq, RefusesTermsAndCountsItCannotDivideBy) {
-    for (const std::int16_t n : {0, -1, -120}) {
+    const std::pair<std::int16_t, const char*> terms[] = {
+        {0, testing::kTermZero}, {-1, testing::kTermNegative}, {-120, testing::kTermNegative}};
+    for (const auto& [n, text] : terms) {
         coPayReq req;
-        ExpectError<EFinance>([&] { req.Init(10000, n, 6, 12, 12); }, testing::kTermZero);
+        ExpectError<EFinance>([&] { req.Init(10000, n, 6, 12, 12); }, text);
     }
     coPayReq req;
     ExpectError<EInternalError>([&] { req.Init(10000, 120, 6, 12, 0); }, testing::kZeroCompounding);

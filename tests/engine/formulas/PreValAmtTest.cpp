@@ -60,9 +60,11 @@ TEST(coPreValAmt, AZeroRateLeavesTheAmountAsItIs) {
 }
 
 TEST(coPreValAmt, RefusesACountItCannotUse) {
-    for (const std::int16_t n : {0, -5}) {
+    const std::pair<std::int16_t, const char*> terms[] = {{0, testing::kTermZero},
+                                                          {-5, testing::kTermNegative}};
+    for (const auto& [n, text] : terms) {
         coPreValAmt pv;
-        ExpectError<EFinance>([&] { pv.Init(10000, n, 12, 6); }, testing::kTermZero);
+        ExpectError<EFinance>([&] { pv.Init(10000, n, 12, 6); }, text);
     }
     coPreValAmt pv;
     ExpectError<EInternalError>([&] { pv.Init(10000, 12, 0, 6); }, testing::kZeroCompounding);
