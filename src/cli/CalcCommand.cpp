@@ -143,6 +143,23 @@ constexpr std::string_view kUsage =
     "usage: quarvex-calc --list | STEM --fields | STEM [NAME=VALUE ...] [--json] [--settings] "
     "[--today=YYYY-MM-DD] [--load FILE] [--save FILE] [--pdf FILE]";
 
+constexpr std::string_view kHelp =
+    "  --list            the calculators: stem, tab, name\n"
+    "  STEM --fields     a calculator's fields, arguments and switches\n"
+    "  NAME=VALUE        a field's value: a number within the field's mask, a list entry by\n"
+    "                    its text or index, a date as YYYY-MM-DD; given in order, linked\n"
+    "                    fields follow as in the window\n"
+    "  --json            every field at full precision, as JSON\n"
+    "  --settings        start from what the desktop program opens with (read only)\n"
+    "  --today=DATE      the date taken as today\n"
+    "  --load FILE       start from a calculator data file (.npv, .irr, ...)\n"
+    "  --save FILE       after the calculation, write the calculator's data file\n"
+    "  --pdf FILE        after the calculation, write its printout as a PDF\n"
+    "  db accounts | db loans ACCOUNTNO\n"
+    "                    the schedule database; amort takes --save ACCOUNTNO and\n"
+    "                    --load LOANNO for it\n"
+    "Exit codes: 0 solved, 1 the calculator refused or computed nothing, 2 bad arguments.\n";
+
 bool TakeFile(const std::vector<std::string>& arguments, std::size_t& i, FileOptions& files) {
     try {
         return TakeFileOption(arguments, i, files);
@@ -361,6 +378,10 @@ int Calculate(const Request& request, std::ostream& out, std::ostream& err,
 int RunQuarvexCalc(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
                    const framework::EnvironmentLookup& environment, const PdfPrintingFactory& pdf) {
     try {
+        if (arguments.size() == 1 && arguments.front() == "--help") {
+            out << kUsage << '\n' << kHelp;
+            return kExitSolved;
+        }
         if (arguments.size() == 1 && arguments.front() == "--list") {
             ListCalculators(out);
             return kExitSolved;

@@ -15,6 +15,7 @@ inline constexpr int kExitCalculationError = 1;
 inline constexpr int kExitBadArguments = 2;
 
 // quarvex-calc with its arguments (without the program name):
+//   --help                                 the usage and what each option does
 //   --list                                 the calculators, "stem<TAB>name"
 //   STEM --fields                          the fields of a calculator
 //   STEM [NAME=VALUE ...] [--json] [--settings] [--today=YYYY-MM-DD] [--FLAG ...]
