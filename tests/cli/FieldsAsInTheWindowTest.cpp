@@ -25,11 +25,14 @@ TEST(FieldsAsInTheWindow, ValuesBeyondTheFieldsMaskExitTwo) {
         {{"equrate", "NominalRate=100"}, "NominalRate", "99.99999"},
         {{"interest", "PV=1000", "Rate=5", "NumDays=1000000"}, "NumDays", "999,999"},
         {{"interest", "PV=1000", "Rate=5", "NumDays=-3"}, "NumDays", "999,999"},
+        // The amounts of a list of flows are held to the money mask of their grid cells.
+        {{"netpv", "Flows=-1000,1e300,5", "DiscountRate=5"}, "Flows", "999,999,999.99"},
     };
     for (const auto& [arguments, field, bound] : cases) {
         const CliRun run = RunCli(arguments);
         EXPECT_EQ(run.code, 2) << ::testing::PrintToString(arguments) << run.out;
-        EXPECT_EQ(run.err.rfind("quarvex-calc: " + field + " is out of range", 0), 0u) << run.err;
+        EXPECT_EQ(run.err.rfind("quarvex-calc: " + field, 0), 0u) << run.err;
+        EXPECT_NE(run.err.find("is out of range"), std::string::npos) << run.err;
         EXPECT_NE(run.err.find(bound), std::string::npos) << run.err;
         EXPECT_EQ(run.out, "");
     }
