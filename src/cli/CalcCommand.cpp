@@ -302,6 +302,29 @@ void ReportIgnoredStoredValues(const framework::CalcBuffer& buffer, std::ostream
     }
 }
 
+// The desktop program's data folder, where it keeps the part of a last entry kept in files.
+void UseDesktopDataFolder(framework::ApplicationValues& application,
+                          const framework::EnvironmentLookup& environment) {
+    try {
+        application.SetDefaultDataFolder(
+            framework::FindDefaultDataFolder(environment, std::filesystem::current_path()));
+    } catch (const Exception&) {
+        // No home folder, so no per-user data folder: the calculators that keep part of
+        // their last entry there open without it, as on a first start.
+    }
+}
+
+// After the calculation: the data file the window's Save writes, the printout its Print
+// prints (through the PDF service the context was given).
+void WriteFiles(const FileOptions& files, const framework::CalcBuffer& buffer) {
+    if (files.save) {
+        buffer.WriteDataFile(files.save->string());
+    }
+    if (files.pdf) {
+        buffer.Print();
+    }
+}
+
 void CheckFiles(const framework::CalcBuffer& buffer, const FileOptions& files) {
     try {
         CheckFileOptions(buffer, files);
@@ -322,14 +345,7 @@ int Calculate(const Request& request, std::ostream& out, std::ostream& err,
     CliContext cli(err, OpenStore(request.settings, environment), std::move(clock),
                    OpenPdfPrinting(request, pdf));
     if (request.settings) {
-        // The desktop program's data folder, where it keeps the last entries kept in files.
-        try {
-            cli.application.SetDefaultDataFolder(
-                framework::FindDefaultDataFolder(environment, std::filesystem::current_path()));
-        } catch (const Exception&) {
-            // No home folder, so no per-user data folder: the calculators that keep part of
-            // their last entry there open without it, as on a first start.
-        }
+        UseDesktopDataFolder(cli.application, environment);
     }
     if (const auto notice = cli.store->TakeRecoveryNotice()) {
         err << AsLines(*notice) << '\n';
@@ -356,12 +372,7 @@ int Calculate(const Request& request, std::ostream& out, std::ostream& err,
     if (extension == nullptr || !extension->Calculate(*buffer)) {
         buffer->Calculate();
     }
-    if (request.files.save) {
-        buffer->WriteDataFile(request.files.save->string());
-    }
-    if (request.files.pdf) {
-        buffer->Print();
-    }
+    WriteFiles(request.files, *buffer);
     if (extension != nullptr && extension->Print(*buffer, out)) {
         return kExitSolved;
     }
