@@ -4,6 +4,7 @@
 #include "framework/masks/NumberConventions.h"
 #include "framework/masks/NumericPicture.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace quarvex::framework {
