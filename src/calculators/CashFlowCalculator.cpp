@@ -4,6 +4,7 @@
 #include "calculators/ChoiceCodes.h"
 #include "engine/EngineTypes.h"
 #include "engine/FinanceErrors.h"
+#include "framework/buffer/FieldRange.h"
 #include "framework/codec/CodecErrors.h"
 #include "framework/codec/FileHeader.h"
 #include "framework/codec/WholeFile.h"
@@ -170,11 +171,21 @@ bool TcbCashFlows::TakeArgument(std::string_view name, std::string_view value) {
             throw framework::EBadArgument("Flows takes the initial amount and from 1 to " +
                                           std::to_string(kMaxPeriods - 1) + " flows");
         }
-        data.Set(layout_.pv, -std::fabs(ParseAmount(parts.front())));
+        // Every amount is held to the money mask its grid cell (and the initial amount) has.
+        const framework::FieldSpec& money = Spec().fields[layout_.pv];
+        std::vector<double> amounts;
+        for (const std::string_view part : parts) {
+            amounts.push_back(ParseAmount(part));
+            if (const auto outside = framework::OutsideFieldRange(money, amounts.back())) {
+                throw framework::EBadArgument("Flows: '" + std::string(part) +
+                                              "' is out of range: " + *outside);
+            }
+        }
+        data.Set(layout_.pv, -std::fabs(amounts.front()));
         data.Set(layout_.numPmts, static_cast<std::int16_t>(parts.size()));
         RebuildSeries(data, false);
-        for (std::size_t i = 1; i < parts.size(); ++i) {
-            data.Series()[i - 1].amount = ParseAmount(parts[i]);
+        for (std::size_t i = 1; i < amounts.size(); ++i) {
+            data.Series()[i - 1].amount = amounts[i];
         }
         return true;
     }

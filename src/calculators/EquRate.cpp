@@ -17,6 +17,15 @@ kit::FieldSpec EquivalentRate(std::string_view control, std::string_view prompt,
                      framework::MaskKind::None, 298, role);
 }
 
+// The rows of the two rates on the command line, with the decimals their fields show.
+const framework::OutputRow kRateRows[] = {
+    kit::Row(TcbEquRate::NominalRate, 40, "%16.5n", "%16.5n"),
+    kit::Row(TcbEquRate::EffectiveRate, 40, "%16.5n", "%16.5n"),
+};
+
+// The copied rows before the rates: compounding and days.
+constexpr std::size_t kRowsBeforeRates = 2;
+
 } // namespace
 
 const framework::CalculatorSpec& TcbEquRate::Definition() {
@@ -83,6 +92,20 @@ const framework::CalculatorSpec& TcbEquRate::Definition() {
 }
 
 TcbEquRate::TcbEquRate(framework::BufferContext& context) : CalcBuffer(Definition(), context) {}
+
+std::string TcbEquRate::CommandLineText() const {
+    std::string text = Title() + "\r\n\r\n";
+    const auto rows = Spec().rows;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (i == kRowsBeforeRates) {
+            for (const framework::OutputRow& rate : kRateRows) {
+                text += FormatRow(rate, false);
+            }
+        }
+        text += FormatRow(rows[i], false);
+    }
+    return text;
+}
 
 void TcbEquRate::Calculate() {
     framework::DataRecord& data = Data();

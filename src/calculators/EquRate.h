@@ -24,6 +24,9 @@ public:
     static const framework::CalculatorSpec& Definition();
     explicit TcbEquRate(framework::BufferContext& context);
     void Calculate() override;
+    // The copied text leaves out the two rates; the window shows them, one of them solved, so
+    // the command line prints them after the compounding and days rows.
+    std::string CommandLineText() const override;
 
 private:
     engine::coEquRate equRate_;

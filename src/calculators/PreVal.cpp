@@ -4,7 +4,6 @@
 #include "calculators/FieldKit.h"
 #include "engine/EngineTypes.h"
 #include "engine/formulas/CompoundingCount.h"
-#include "platform/Messages.h"
 
 #include <cmath>
 
@@ -52,9 +51,7 @@ void TcbPreValAmt::Calculate() {
     framework::DataRecord& data = Data();
     const double futureValue = data.Get<double>(FV);
     if (std::fabs(futureValue) < engine::ZeroTolerance) {
-        Context().messages.Show("Enter a future value.", MessageIcon::Information,
-                                MessageButtons::Ok);
-        return;
+        throw framework::ECalculationDeclined("Enter a future value.");
     }
     const float rate = data.Get<float>(Rate);
     const std::int16_t periods = data.Get<std::int16_t>(NumPmts);

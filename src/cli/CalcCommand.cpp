@@ -4,13 +4,16 @@
 #include "cli/CliServices.h"
 #include "cli/DatabaseCommand.h"
 #include "cli/FieldInput.h"
+#include "cli/FileOptions.h"
 #include "cli/JsonFields.h"
 #include "framework/buffer/ErrorText.h"
+#include "framework/buffer/FieldRange.h"
 #include "framework/dates/DateText.h"
 #include "framework/dates/SystemClock.h"
 #include "framework/masks/NumberConventions.h"
 #include "framework/report/ReportFont.h"
 #include "framework/settings/ApplicationValues.h"
+#include "framework/settings/DataFolders.h"
 #include "framework/store/RegIni.h"
 #include "framework/store/StorePaths.h"
 
@@ -36,6 +39,7 @@ struct Request {
     std::vector<const framework::OutputFlagSpec*> flags;
     // NAME=VALUE arguments in the order given; applied to the calculator once it exists.
     std::vector<std::pair<std::string, std::string>> assignments;
+    FileOptions files;
 };
 
 // Arguments that cannot be used: the message, and exit code 2.
@@ -72,14 +76,22 @@ BadArguments NoSuchField(const framework::CalcBuffer& buffer, std::string_view n
 }
 
 // Gives the calculator one NAME=VALUE argument: a field of its table, or an argument of its
-// own (a list of cash flows).
+// own (a list of cash flows). A field takes what its window's mask takes, and its linked
+// fields follow as they do when it is edited in the window.
 void Apply(framework::CalcBuffer& buffer, const std::string& name, const std::string& value) {
     if (const auto field = FindField(buffer.Spec(), name)) {
-        FieldInput input = ParseFieldInput(buffer.Spec().fields[*field], value);
+        const FieldSpec& spec = buffer.Spec().fields[*field];
+        FieldInput input = ParseFieldInput(spec, value);
         if (auto* problem = std::get_if<std::string>(&input)) {
             throw BadArguments{*problem};
         }
-        buffer.Data().SetValue(*field, std::get<framework::FieldValue>(input));
+        const auto& typed = std::get<framework::FieldValue>(input);
+        if (const auto outside = framework::OutsideFieldRange(spec, typed)) {
+            throw BadArguments{std::string(spec.Name()) + " is out of range, '" + value +
+                               "': " + *outside};
+        }
+        buffer.Data().SetValue(*field, typed);
+        buffer.FormFieldChanged(buffer.Data(), *field);
         return;
     }
     try {
@@ -127,11 +139,39 @@ void CheckOutputs(const Request& request) {
     }
 }
 
+constexpr std::string_view kUsage =
+    "usage: quarvex-calc --list | STEM --fields | STEM [NAME=VALUE ...] [--json] [--settings] "
+    "[--today=YYYY-MM-DD] [--load FILE] [--save FILE] [--pdf FILE]";
+
+constexpr std::string_view kHelp =
+    "  --list            the calculators: stem, tab, name\n"
+    "  STEM --fields     a calculator's fields, arguments and switches\n"
+    "  NAME=VALUE        a field's value: a number within the field's mask, a list entry by\n"
+    "                    its text or index, a date as YYYY-MM-DD; given in order, linked\n"
+    "                    fields follow as in the window\n"
+    "  --json            every field at full precision, as JSON\n"
+    "  --settings        start from what the desktop program opens with (read only)\n"
+    "  --today=DATE      the date taken as today\n"
+    "  --load FILE       start from a calculator data file (.npv, .irr, ...)\n"
+    "  --save FILE       after the calculation, write the calculator's data file\n"
+    "  --pdf FILE        after the calculation, write its printout as a PDF\n"
+    "  db accounts | db loans ACCOUNTNO\n"
+    "                    the schedule database; amort takes --save ACCOUNTNO and\n"
+    "                    --load LOANNO for it\n"
+    "Exit codes: 0 solved, 1 the calculator refused or computed nothing, 2 bad arguments.\n";
+
+bool TakeFile(const std::vector<std::string>& arguments, std::size_t& i, FileOptions& files) {
+    try {
+        return TakeFileOption(arguments, i, files);
+    } catch (const framework::EBadArgument& bad) {
+        throw BadArguments{bad.Message()};
+    }
+}
+
 Request ReadRequest(const std::vector<std::string>& arguments) {
     Request request;
     if (arguments.empty()) {
-        throw BadArguments{"usage: quarvex-calc --list | STEM --fields | STEM [NAME=VALUE ...] "
-                           "[--json] [--settings] [--today=YYYY-MM-DD]"};
+        throw BadArguments{std::string(kUsage)};
     }
     request.calculator = calculators::FindCalculator(arguments.front());
     if (request.calculator == nullptr) {
@@ -145,6 +185,8 @@ Request ReadRequest(const std::vector<std::string>& arguments) {
             request.json = true;
         } else if (argument == "--settings") {
             request.settings = true;
+        } else if (TakeFile(arguments, i, request.files)) {
+            continue;
         } else if (argument.rfind("--today=", 0) == 0) {
             const auto day = dates::ParseIsoDate(std::string_view(argument).substr(8));
             if (day == dates::kNoDate) {
@@ -205,7 +247,7 @@ std::string OutputText(const Request& request, const framework::CalcBuffer& buff
             return AsLines(buffer.OutputFlagText(flag->name));
         }
     }
-    std::string text = buffer.CopyText();
+    std::string text = buffer.CommandLineText();
     for (const framework::OutputFlagSpec* flag : request.flags) {
         text += buffer.OutputFlagText(flag->name);
     }
@@ -215,14 +257,16 @@ std::string OutputText(const Request& request, const framework::CalcBuffer& buff
 // Everything a buffer needs, for one run of the command line.
 struct CliContext {
     CliContext(std::ostream& err, std::unique_ptr<framework::RegIni> storeIn,
-               std::unique_ptr<Clock> clockIn)
-        : messages(err), store(std::move(storeIn)),
-          clock(std::move(clockIn)), context{*store, messages,    clipboard, printing,
+               std::unique_ptr<Clock> clockIn, std::unique_ptr<Printing> printingIn)
+        : messages(err),
+          printing(printingIn ? std::move(printingIn) : std::make_unique<NoPrinting>()),
+          store(std::move(storeIn)),
+          clock(std::move(clockIn)), context{*store, messages,    clipboard, *printing,
                                              *clock, conventions, font,      application} {}
 
     StreamMessages messages;
     NoClipboard clipboard;
-    NoPrinting printing;
+    std::unique_ptr<Printing> printing;
     std::unique_ptr<framework::RegIni> store;
     std::unique_ptr<Clock> clock;
     masks::NumberConventions conventions;
@@ -240,16 +284,69 @@ std::unique_ptr<framework::RegIni> OpenStore(bool settings,
         settings ? framework::SettingsFilePath(environment) : std::filesystem::path(), options);
 }
 
+std::unique_ptr<Printing> OpenPdfPrinting(const Request& request, const PdfPrintingFactory& pdf) {
+    if (!request.files.pdf) {
+        return nullptr;
+    }
+    if (!pdf) {
+        throw BadArguments{"this program cannot write PDF files"};
+    }
+    return pdf(*request.files.pdf);
+}
+
+// Tells which stored values the calculator could not use: the run goes on without them.
+void ReportIgnoredStoredValues(const framework::CalcBuffer& buffer, std::ostream& err) {
+    for (const framework::IgnoredStoredValue& ignored : buffer.IgnoredStoredValues()) {
+        err << "quarvex-calc: ignored the stored value \"" << ignored.name << "\" of "
+            << buffer.Spec().name << ": " << ignored.reason << '\n';
+    }
+}
+
+// The desktop program's data folder, where it keeps the part of a last entry kept in files.
+void UseDesktopDataFolder(framework::ApplicationValues& application,
+                          const framework::EnvironmentLookup& environment) {
+    try {
+        application.SetDefaultDataFolder(
+            framework::FindDefaultDataFolder(environment, std::filesystem::current_path()));
+    } catch (const Exception&) {
+        // No home folder, so no per-user data folder: the calculators that keep part of
+        // their last entry there open without it, as on a first start.
+    }
+}
+
+// After the calculation: the data file the window's Save writes, the printout its Print
+// prints (through the PDF service the context was given).
+void WriteFiles(const FileOptions& files, const framework::CalcBuffer& buffer) {
+    if (files.save) {
+        buffer.WriteDataFile(files.save->string());
+    }
+    if (files.pdf) {
+        buffer.Print();
+    }
+}
+
+void CheckFiles(const framework::CalcBuffer& buffer, const FileOptions& files) {
+    try {
+        CheckFileOptions(buffer, files);
+    } catch (const framework::EBadArgument& bad) {
+        throw BadArguments{bad.Message()};
+    }
+}
+
 int Calculate(const Request& request, std::ostream& out, std::ostream& err,
-              const framework::EnvironmentLookup& environment,
-              CalculationExtension* extension = nullptr) {
+              const framework::EnvironmentLookup& environment, const PdfPrintingFactory& pdf,
+              CalculationExtension* extension) {
     std::unique_ptr<Clock> clock;
     if (request.today) {
         clock = std::make_unique<dates::FixedClock>(*request.today);
     } else {
         clock = std::make_unique<dates::SystemClock>();
     }
-    CliContext cli(err, OpenStore(request.settings, environment), std::move(clock));
+    CliContext cli(err, OpenStore(request.settings, environment), std::move(clock),
+                   OpenPdfPrinting(request, pdf));
+    if (request.settings) {
+        UseDesktopDataFolder(cli.application, environment);
+    }
     if (const auto notice = cli.store->TakeRecoveryNotice()) {
         err << AsLines(*notice) << '\n';
     }
@@ -258,11 +355,16 @@ int Calculate(const Request& request, std::ostream& out, std::ostream& err,
         ListFields(*buffer, out);
         return kExitSolved;
     }
+    CheckFiles(*buffer, request.files);
     buffer->SetTitle(std::string(request.calculator->Spec().name));
     buffer->InitData();
     if (request.settings) {
         buffer->LoadOptions();
         buffer->UseOpeningValues();
+        ReportIgnoredStoredValues(*buffer, err);
+    }
+    if (request.files.load && !LoadDataFile(*buffer, *request.files.load, err)) {
+        return kExitCalculationError;
     }
     for (const auto& [name, value] : request.assignments) {
         Apply(*buffer, name, value);
@@ -270,6 +372,7 @@ int Calculate(const Request& request, std::ostream& out, std::ostream& err,
     if (extension == nullptr || !extension->Calculate(*buffer)) {
         buffer->Calculate();
     }
+    WriteFiles(request.files, *buffer);
     if (extension != nullptr && extension->Print(*buffer, out)) {
         return kExitSolved;
     }
@@ -284,8 +387,12 @@ int Calculate(const Request& request, std::ostream& out, std::ostream& err,
 } // namespace
 
 int RunQuarvexCalc(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-                   const framework::EnvironmentLookup& environment) {
+                   const framework::EnvironmentLookup& environment, const PdfPrintingFactory& pdf) {
     try {
+        if (arguments.size() == 1 && arguments.front() == "--help") {
+            out << kUsage << '\n' << kHelp;
+            return kExitSolved;
+        }
         if (arguments.size() == 1 && arguments.front() == "--list") {
             ListCalculators(out);
             return kExitSolved;
@@ -296,7 +403,7 @@ int RunQuarvexCalc(const std::vector<std::string>& arguments, std::ostream& out,
         std::vector<std::string> rest = arguments;
         const auto extension = TakeDatabaseArguments(rest, environment);
         const Request request = ReadRequest(rest);
-        return Calculate(request, out, err, environment, extension.get());
+        return Calculate(request, out, err, environment, pdf, extension.get());
     } catch (const BadArguments& bad) {
         err << "quarvex-calc: " << bad.message << '\n';
         return kExitBadArguments;

@@ -175,6 +175,11 @@ std::optional<int> RunDatabaseCommand(const std::vector<std::string>& arguments,
 std::unique_ptr<CalculationExtension>
 TakeDatabaseArguments(std::vector<std::string>& arguments,
                       const framework::EnvironmentLookup& environment) {
+    // The amortization calculator keeps its loans in the database; every other calculator's
+    // --save and --load name its data files.
+    if (arguments.empty() || !SameName(arguments.front(), "amort")) {
+        return nullptr;
+    }
     std::optional<std::pair<std::string, std::string>> taken;
     for (std::size_t i = 1; i < arguments.size();) {
         const std::string& argument = arguments[i];
@@ -198,9 +203,6 @@ TakeDatabaseArguments(std::vector<std::string>& arguments,
     }
     if (!taken) {
         return nullptr;
-    }
-    if (!SameName(arguments.front(), "amort")) {
-        throw EDatabaseArguments(taken->first + " works with the amortization calculator only");
     }
     if (taken->first == "--save") {
         return std::make_unique<SaveToDatabase>(DatabaseFolder(environment), taken->second);

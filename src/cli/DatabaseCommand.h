@@ -41,9 +41,10 @@ std::optional<int> RunDatabaseCommand(const std::vector<std::string>& arguments,
                                       std::ostream& err,
                                       const framework::EnvironmentLookup& environment);
 
-// Takes "--save ACCOUNTNO" or "--load LOANNO" out of the arguments of a calculator run and
-// returns what they ask for; null when there is neither. EDatabaseArguments for a misuse
-// (another calculator, a missing value, both at once).
+// Takes "--save ACCOUNTNO" or "--load LOANNO" out of the arguments of an amortization run and
+// returns what they ask for; null when there is neither or the run is another calculator's
+// (whose --save and --load name data files, see FileOptions.h). EDatabaseArguments for a
+// misuse (a missing value, both at once).
 std::unique_ptr<CalculationExtension>
 TakeDatabaseArguments(std::vector<std::string>& arguments,
                       const framework::EnvironmentLookup& environment);

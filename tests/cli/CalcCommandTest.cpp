@@ -40,6 +40,18 @@ TEST(QuarvexCalc, ListsTheCalculators) {
     EXPECT_NE(run.out.find("loan\tLoan Calculator\n"), std::string::npos) << run.out;
 }
 
+TEST(QuarvexCalc, HelpNamesEveryOption) {
+    const CalcRun run = Calc({"--help"});
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.out.rfind("usage: quarvex-calc ", 0), 0u) << run.out;
+    for (const char* option :
+         {"--list", "--fields", "--json", "--settings", "--today", "--load", "--save", "--pdf"}) {
+        // explained below the usage line
+        EXPECT_NE(run.out.find(std::string(" ") + option, run.out.find('\n')), std::string::npos)
+            << option;
+    }
+}
+
 TEST(QuarvexCalc, ListsTheFieldsOfACalculator) {
     const CalcRun run = Calc({"loan", "--fields"});
     EXPECT_EQ(run.code, 0);

@@ -138,9 +138,6 @@ TEST(SingleFormulaCalculators, InformationMessagesGoToStderrAndTheRunGoesOn) {
     EXPECT_EQ(secmor.code, 0);
     EXPECT_EQ(secmor.err, "Second Mortgage not required.\nCash available plus first mortgage is "
                           "equal to or greater than the purchase price. \n");
-    const Outcome preval = Calc({"preval", "NumPmts=10", "Rate=5"});
-    EXPECT_EQ(preval.code, 0);
-    EXPECT_EQ(preval.err, "Enter a future value.\n");
 }
 
 } // namespace

@@ -72,6 +72,7 @@ CalcBuffer::CalcBuffer(const CalculatorSpec& spec, BufferContext& context)
 }
 
 void CalcBuffer::InitData() {
+    ignored_.clear();
     data_.Reset();
     for (std::size_t field = 0; field < data_.Size(); ++field) {
         if (data_.Spec(field).startsToday) {
@@ -112,11 +113,21 @@ bool CalcBuffer::LoadLast() {
     for (std::size_t field = 0; field < data_.Size(); ++field) {
         const FieldSpec& spec = data_.Spec(field);
         if (spec.IsStored()) {
-            data_.SetValue(field, ReadFieldValue(store, data_.Prompt(field), spec.type, spec.list,
-                                                 data_.Value(field)));
+            FieldValue value = data_.Value(field);
+            ReadStored(data_.Prompt(field), spec.type, spec.list, value);
+            data_.SetValue(field, std::move(value));
         }
     }
     return true;
+}
+
+void CalcBuffer::ReadStored(std::string_view name, FieldType type, ListItems list,
+                            FieldValue& into) {
+    StoredField stored = ReadStoredField(context_.store, name, type, list, into);
+    if (stored.ignored) {
+        ignored_.push_back({std::string(name), std::move(*stored.ignored)});
+    }
+    into = std::move(stored.value);
 }
 
 bool CalcBuffer::TakeArgument(std::string_view, std::string_view) {
@@ -161,8 +172,7 @@ void CalcBuffer::LoadOptions() {
     store.SetCurSubKey(StoreKey());
     for (std::size_t i = 0; i < spec_.localDefaults.size(); ++i) {
         const LocalDefaultSpec& local = spec_.localDefaults[i];
-        options_.localDefaults[i] = ReadFieldValue(store, DefaultName(local.prompt), local.type,
-                                                   local.list, options_.localDefaults[i]);
+        ReadStored(DefaultName(local.prompt), local.type, local.list, options_.localDefaults[i]);
     }
     OptionFlags& flags = options_.flags;
     const auto flag = [&store](std::string_view name, bool current) {

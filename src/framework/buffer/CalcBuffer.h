@@ -14,15 +14,29 @@
 
 namespace quarvex::framework {
 
-// The calculation buffer every calculator is built on: it owns the data record and the options
-// record, keeps them in the settings store under the calculator's key, applies the defaults
-// levels, and produces the copied and printed results from the field table. A calculator adds
-// its Calculate (and whatever is really its own).
 // A command-line argument a calculator cannot use; the message says why.
 class EBadArgument : public Exception {
 public:
     using Exception::Exception;
 };
+
+// A calculation that computes nothing because an input is missing ("Enter a future value."):
+// the window shows the text as information, the command line fails with it.
+class ECalculationDeclined : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// A value of the settings store that was read but could not be used, and why.
+struct IgnoredStoredValue {
+    std::string name;   // the stored value's name: a prompt, or "Default" and a prompt
+    std::string reason; // "99999 is not a whole number from -32768 to 32767"
+};
+
+// The calculation buffer every calculator is built on: it owns the data record and the options
+// record, keeps them in the settings store under the calculator's key, applies the defaults
+// levels, and produces the copied and printed results from the field table. A calculator adds
+// its Calculate (and whatever is really its own).
 
 class CalcBuffer {
 public:
@@ -38,12 +52,13 @@ public:
     OptionsRecord& Options() { return options_; }
     const OptionsRecord& Options() const { return options_; }
 
-    // Prompts and publisher's values.
+    // Prompts and publisher's values; forgets the stored values ignored so far.
     virtual void InitData();
     // Initial local defaults; "Last entered calculation" and "Publisher's" selected.
     void InitOptions();
     // Computes from the data record and copies the results back; errors propagate and leave
-    // the record as it was.
+    // the record as it was (ECalculationDeclined when an input the calculation needs is
+    // missing).
     virtual void Calculate() = 0;
 
     // The last entered calculation under the prompts of the calculator's key. LoadLast is
@@ -60,6 +75,9 @@ public:
     // entered calculation, or the defaults level the options choose; the publisher's values
     // stay otherwise.
     void UseOpeningValues();
+    // The stored values LoadLast and LoadOptions read but left aside (of another kind, beyond
+    // the field's type or list) since InitData, for the user to be told.
+    const std::vector<IgnoredStoredValue>& IgnoredStoredValues() const { return ignored_; }
 
     void SetTitle(std::string title) { title_ = std::move(title); }
     const std::string& Title() const { return title_; }
@@ -103,6 +121,9 @@ public:
 
     // Title, two line breaks, then one formatted row per output row ("\r\n" line ends).
     virtual std::string CopyText() const;
+    // The results as the command line prints them: the copied text, with what a calculator's
+    // copy leaves out but its window shows (a solved input) added by the calculator.
+    virtual std::string CommandLineText() const { return CopyText(); }
     void CopyToClipboard() const;
     // The printed rows of the one-page result printout ('\t'-separated).
     virtual std::vector<std::string> PrintRows() const;
@@ -115,6 +136,9 @@ public:
 protected:
     // The value a row shows, as a Format argument (list text for choices, a date as text).
     virtual std::string FormatRow(const OutputRow& row, bool forPrint) const;
+    // Reads one stored value into `into` (left as it is when absent or unusable), noting an
+    // unusable one in IgnoredStoredValues.
+    void ReadStored(std::string_view name, FieldType type, ListItems list, FieldValue& into);
 
 private:
     const CalculatorSpec& spec_;
@@ -122,6 +146,7 @@ private:
     DataRecord data_;
     OptionsRecord options_;
     std::string title_;
+    std::vector<IgnoredStoredValue> ignored_;
 };
 
 } // namespace quarvex::framework

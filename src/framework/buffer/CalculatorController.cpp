@@ -87,6 +87,11 @@ bool CalculatorController::Calc() {
     TransferToBuffer();
     try {
         buffer_->Calculate();
+    } catch (const ECalculationDeclined& declined) {
+        // Not an error: the user is asked for what is missing.
+        buffer_->Context().messages.Show(declined.Message(), MessageIcon::Information,
+                                         MessageButtons::Ok);
+        return false;
     } catch (const std::exception& error) {
         // The form keeps what the user typed; the marker stays as it was.
         ShowError(error);

@@ -4,9 +4,53 @@
 #include "framework/dates/Calendar.h"
 #include "framework/store/RegIni.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace quarvex::framework {
+
+namespace {
+
+std::string StoredText(const RegValue& stored) {
+    return std::visit(
+        [](const auto& v) -> std::string {
+            using T = std::decay_t<decltype(v)>;
+            if constexpr (std::is_same_v<T, std::string>) {
+                return "the text \"" + v + "\"";
+            } else if constexpr (std::is_same_v<T, bool>) {
+                return v ? "true" : "false";
+            } else {
+                char text[64];
+                const auto result = std::to_chars(text, text + sizeof text, v);
+                return std::string(text, result.ptr);
+            }
+        },
+        stored);
+}
+
+// What a field of `type` takes, for the reason a stored value was left aside.
+std::string WhatTheFieldTakes(FieldType type, ListItems list) {
+    switch (type) {
+    case FieldType::Int16:
+        return "a whole number from -32768 to 32767";
+    case FieldType::Int32:
+        return "a whole number from -2147483648 to 2147483647";
+    case FieldType::Single:
+        return "a number within the range of a single-precision real";
+    case FieldType::Double:
+    case FieldType::Extended:
+        return "a finite number";
+    case FieldType::Choice:
+        return "an index of its list, from 0 to " + std::to_string(list.size()) + " less one";
+    case FieldType::Date:
+        return "a day of the calendar";
+    case FieldType::Text:
+        break;
+    }
+    return "a text";
+}
+
+} // namespace
 
 void WriteFieldValue(RegIni& store, std::string_view name, const FieldValue& value) {
     std::visit(
@@ -33,11 +77,11 @@ void WriteFieldValue(RegIni& store, std::string_view name, const FieldValue& val
         value);
 }
 
-FieldValue ReadFieldValue(const RegIni& store, std::string_view name, FieldType type,
-                          ListItems list, const FieldValue& current) {
+StoredField ReadStoredField(const RegIni& store, std::string_view name, FieldType type,
+                            ListItems list, const FieldValue& current) {
     const auto stored = store.ReadValue(name);
     if (!stored) {
-        return current;
+        return {current, std::nullopt};
     }
     std::optional<FieldValue> value;
     if (const auto* text = std::get_if<std::string>(&*stored)) {
@@ -54,9 +98,14 @@ FieldValue ReadFieldValue(const RegIni& store, std::string_view name, FieldType 
         }
     }
     if (!value || !FitsField(*value, type, list)) {
-        return current;
+        return {current, StoredText(*stored) + " is not " + WhatTheFieldTakes(type, list)};
     }
-    return *value;
+    return {*value, std::nullopt};
+}
+
+FieldValue ReadFieldValue(const RegIni& store, std::string_view name, FieldType type,
+                          ListItems list, const FieldValue& current) {
+    return ReadStoredField(store, name, type, list, current).value;
 }
 
 bool FitsField(const FieldValue& value, FieldType type, ListItems list) {

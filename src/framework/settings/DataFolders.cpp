@@ -46,16 +46,22 @@ std::filesystem::path UserDataFolder(const EnvironmentLookup& environment) {
            kProgramFolderName / "Data";
 }
 
-std::string ResolveDefaultDataFolder(const EnvironmentLookup& environment,
-                                     const std::filesystem::path& currentDirectory) {
+std::string FindDefaultDataFolder(const EnvironmentLookup& environment,
+                                  const std::filesystem::path& currentDirectory) {
     std::error_code error;
     const std::filesystem::path local = currentDirectory / "Data";
     if (std::filesystem::is_directory(local, error)) {
         return WithTrailingSeparator(local);
     }
-    const std::filesystem::path folder = UserDataFolder(environment);
+    return WithTrailingSeparator(UserDataFolder(environment));
+}
+
+std::string ResolveDefaultDataFolder(const EnvironmentLookup& environment,
+                                     const std::filesystem::path& currentDirectory) {
+    const std::string folder = FindDefaultDataFolder(environment, currentDirectory);
+    std::error_code error;
     std::filesystem::create_directories(folder, error);
-    return WithTrailingSeparator(folder);
+    return folder;
 }
 
 std::string ReadDataFolder(RegIni& store, std::string_view calculatorKey,

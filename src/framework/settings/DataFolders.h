@@ -16,7 +16,12 @@ std::filesystem::path UserDataFolder(const EnvironmentLookup& environment);
 
 // The folder data files and the schedule database go to unless the user chose another one,
 // always absolute and ending in '/': a folder named "Data" in the current directory when
-// there is one, else the per-user data folder, which is created when missing (a failure to
+// there is one, else the per-user data folder. Nothing is created: for readers such as the
+// command line, which must find what the desktop program wrote without leaving anything.
+std::string FindDefaultDataFolder(const EnvironmentLookup& environment,
+                                  const std::filesystem::path& currentDirectory);
+
+// FindDefaultDataFolder, with the per-user data folder created when missing (a failure to
 // create it shows later, when something is saved there).
 std::string ResolveDefaultDataFolder(const EnvironmentLookup& environment,
                                      const std::filesystem::path& currentDirectory);

@@ -16,6 +16,15 @@ constexpr const char* kKey = "Software\\Kelvarn Software\\Quarvex!\\Sample Calcu
 struct CalcBufferTest : ::testing::Test {
     BufferFixture fixture;
     SampleBuffer buffer{fixture.context};
+
+    void StoreValuesThatDoNotFit() {
+        fixture.store.SetCurSubKey(kKey);
+        fixture.store.WriteInteger("Payme&nt Period?:", 42);   // outside the list
+        fixture.store.WriteInteger("Count? (#):", 40000);      // beyond 16 bits
+        fixture.store.WriteText("&Amount?:", "lots");          // a text for a number
+        fixture.store.WriteInteger("&Start Date?:", 99999999); // outside the calendar
+        fixture.store.WriteReal("annual &RATE? (%):", 6.5);    // names match in any case
+    }
 };
 
 TEST_F(CalcBufferTest, InitDataGivesPromptsAndPublishersValues) {
@@ -62,18 +71,36 @@ TEST_F(CalcBufferTest, LastCalculationIsStoredUnderThePromptsInItsKinds) {
 }
 
 TEST_F(CalcBufferTest, StoredValuesThatDoNotFitLeaveTheFieldAsItWas) {
-    fixture.store.SetCurSubKey(kKey);
-    fixture.store.WriteInteger("Payme&nt Period?:", 42);   // outside the list
-    fixture.store.WriteInteger("Count? (#):", 40000);      // beyond 16 bits
-    fixture.store.WriteText("&Amount?:", "lots");          // a text for a number
-    fixture.store.WriteInteger("&Start Date?:", 99999999); // outside the calendar
-    fixture.store.WriteReal("annual &RATE? (%):", 6.5);    // names match in any case
+    StoreValuesThatDoNotFit();
     buffer.LoadLast();
     EXPECT_EQ(buffer.Data().Get<Choice>(SampleBuffer::Period).index, 5);
     EXPECT_EQ(buffer.Data().Get<std::int16_t>(SampleBuffer::Count), 3);
     EXPECT_EQ(buffer.Data().Get<double>(SampleBuffer::Amount), 100.0);
     EXPECT_EQ(buffer.Data().Get<Date>(SampleBuffer::Start).day, -1);
     EXPECT_EQ(buffer.Data().Get<float>(SampleBuffer::Rate), 6.5f);
+}
+
+TEST_F(CalcBufferTest, StoredValuesLeftAsideAreReportedWithTheReason) {
+    StoreValuesThatDoNotFit(); // the rate fits: it is not reported
+    fixture.store.WriteText("DefaultAnnual &Rate? (%):", "six");
+    buffer.LoadLast();
+    buffer.LoadOptions();
+    std::vector<std::pair<std::string, std::string>> reported;
+    for (const IgnoredStoredValue& ignored : buffer.IgnoredStoredValues()) {
+        reported.emplace_back(ignored.name, ignored.reason);
+    }
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"&Amount?:", "the text \"lots\" is not a finite number"},
+        {"Count? (#):", "40000 is not a whole number from -32768 to 32767"},
+        {"Payme&nt Period?:", "42 is not an index of its list, from 0 to 10 less one"},
+        {"&Start Date?:", "99999999 is not a day of the calendar"},
+        {"DefaultAnnual &Rate? (%):", "the text \"six\" is not a number within the range of a "
+                                      "single-precision real"},
+    };
+    EXPECT_EQ(reported, expected);
+    // A new start forgets them.
+    buffer.InitData();
+    EXPECT_TRUE(buffer.IgnoredStoredValues().empty());
 }
 
 TEST_F(CalcBufferTest, OptionsAreStoredUnderDefaultAndTheFlagNames) {
