@@ -4,6 +4,8 @@
 #include "ui/platform/QtText.h"
 #include "ui/platform/ReportRendering.h"
 
+#include "ui/platform/MessageOwner.h"
+
 #include <QApplication>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -15,12 +17,25 @@ namespace quarvex::ui {
 
 void QtPrinting::PreparePrinter(QPrinter& printer, const std::string& title) {
     printer.setDocName(ToQString(title));
+    // The paper of the user's country (Letter where inches are used, A4 elsewhere); the
+    // report is centred on whatever paper is finally chosen.
+    printer.setPageSize(QPageSize(LocalePaperSize()));
     printer.setFullPage(true);
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setCopyCount(1);
 }
 
+QPageSize::PageSizeId LocalePaperSize(const QLocale& locale) {
+    // QLocale knows no paper; its measurement system tells the countries of Letter paper.
+    return locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                   : QPageSize::A4;
+}
+
 QWidget* QtPrinting::Parent() const {
+    // The dialogs of a calculator's print job belong to its window.
+    if (QWidget* owner = MessageOwner::Current()) {
+        return owner;
+    }
     return parent_ ? parent_.data() : QApplication::activeWindow();
 }
 
