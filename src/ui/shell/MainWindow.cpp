@@ -167,7 +167,8 @@ void MainWindow::BuildStatusBar() {
         // Each panel is drawn as one, so the three read apart even while empty.
         label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         if (widths[i] > 0) {
-            label->setFixedWidth(widths[i]);
+            // The text stays whole where the fonts are wider than the classic ones.
+            label->setMinimumWidth(widths[i]);
         }
         statusBar()->addWidget(label, widths[i] > 0 ? 0 : 1);
         statusPanels_[i] = label;

@@ -34,6 +34,17 @@ QFont ToQFont(const report::ReportFont& font) {
     result.setItalic(font.italic);
     result.setUnderline(font.underline);
     result.setStrikeOut(font.strikeOut);
+    // The face's own name for this weight and slant ("Book", "Bold Oblique"), so that the
+    // font dialog selects it rather than the first style it lists.
+    for (const QString& style : QFontDatabase::styles(result.family())) {
+        const QFont face = QFontDatabase::font(result.family(), style, font.size);
+        // An oblique face slants as an italic one does.
+        const bool slanted = face.style() != QFont::StyleNormal;
+        if (slanted == font.italic && (face.weight() >= QFont::Bold) == font.bold) {
+            result.setStyleName(style);
+            break;
+        }
+    }
     return result;
 }
 

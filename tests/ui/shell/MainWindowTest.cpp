@@ -226,8 +226,10 @@ TEST_F(MainWindowTest, TheMainWindowComesBackExactlyWhereItWasAtEveryStart) {
 
 TEST_F(MainWindowTest, TheStatusBarHasThreePanels) {
     Open();
-    EXPECT_EQ(window->StatusPanel(0)->width(), 153);
-    EXPECT_EQ(window->StatusPanel(1)->width(), 147);
+    EXPECT_GE(window->StatusPanel(0)->width(), 153);
+    EXPECT_GE(window->StatusPanel(0)->width(), window->StatusPanel(0)->sizeHint().width())
+        << "the version and date are shown whole";
+    EXPECT_GE(window->StatusPanel(1)->width(), 147);
     EXPECT_GT(window->StatusPanel(2)->width(), 0);
     for (int panel = 0; panel < 3; ++panel) {
         EXPECT_NE(window->StatusPanel(panel)->frameShape(), QFrame::NoFrame) << panel;

@@ -21,9 +21,13 @@ TEST(ReportFontDialogTest, TheDialogOpensOnTheReportFontAndOkKeepsIt) {
 
     QFontDialog dialog(shown);
     EXPECT_EQ(dialog.currentFont().family(), shown.family()) << "not the first face listed";
+    EXPECT_FALSE(dialog.currentFont().italic()) << "not the first style listed";
+    EXPECT_FALSE(dialog.currentFont().bold());
     const report::ReportFont kept = ChosenReportFont(dialog.currentFont(), kCourier);
     EXPECT_EQ(kept.name, "Courier New");
     EXPECT_EQ(kept.size, 10);
+    EXPECT_FALSE(kept.italic);
+    EXPECT_FALSE(kept.bold);
 
     QFont other = shown;
     other.setFamily(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
