@@ -11,6 +11,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
 
 namespace quarvex::ui {
@@ -26,9 +28,16 @@ void QtPrinting::PreparePrinter(QPrinter& printer, const std::string& title) {
 }
 
 QPageSize::PageSizeId LocalePaperSize(const QLocale& locale) {
-    // QLocale knows no paper; its measurement system tells the countries of Letter paper.
-    return locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                   : QPageSize::A4;
+    // QLocale knows no paper: these are the countries whose offices use Letter.
+    static const QLocale::Territory kLetterCountries[] = {
+        QLocale::UnitedStates, QLocale::Canada,           QLocale::Mexico,     QLocale::Philippines,
+        QLocale::Chile,        QLocale::Colombia,         QLocale::CostaRica,  QLocale::Guatemala,
+        QLocale::Nicaragua,    QLocale::Panama,           QLocale::PuertoRico, QLocale::ElSalvador,
+        QLocale::Venezuela,    QLocale::DominicanRepublic};
+    return std::find(std::begin(kLetterCountries), std::end(kLetterCountries),
+                     locale.territory()) != std::end(kLetterCountries)
+               ? QPageSize::Letter
+               : QPageSize::A4;
 }
 
 QWidget* QtPrinting::Parent() const {
