@@ -81,7 +81,8 @@ MessageResult ToMessageResult(QMessageBox::StandardButton button, MessageButtons
 }
 
 QWidget* QtMessages::OwnerWindow() const {
-    if (QWidget* owner = MessageOwner::Current()) {
+    // A window that is still opening (its last entries being read) has no place yet.
+    if (QWidget* owner = MessageOwner::Current(); owner != nullptr && owner->isVisible()) {
         return owner;
     }
     if (const QWidget* focus = QApplication::focusWidget()) {
