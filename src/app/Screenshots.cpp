@@ -6,12 +6,19 @@
 #include "ui/framework/TcalcBase.h"
 #include "ui/platform/ReportRendering.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QTimer>
 
 #include <cstdio>
+#include <functional>
+#include <tuple>
 
 namespace quarvex::app {
 
@@ -58,19 +65,93 @@ bool PicturePrinting::Print(const std::string&, Kind,
     return !pages.empty();
 }
 
+namespace {
+
+// The whole screen as the user sees it: the window manager's frames, the stacking of the
+// windows and where they stand.
+bool SaveScreen(const QString& folder, const QString& name) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QString file = QDir(folder).filePath(name);
+    const bool saved = screen != nullptr && screen->grabWindow(0).save(file);
+    std::fprintf(saved ? stdout : stderr, "%s %s\n", saved ? "saved" : "could not save",
+                 qPrintable(file));
+    return saved;
+}
+
+void ReportPlace(const char* what, const QWidget& window) {
+    const QRect inside = window.geometry();
+    const QRect frame = window.frameGeometry();
+    std::printf("%s: inside at %d,%d (%dx%d), frame at %d,%d\n", what, inside.x(), inside.y(),
+                inside.width(), inside.height(), frame.x(), frame.y());
+}
+
+// Keys typed into the field with the focus, as the keyboard would send them.
+void TypeKeys(QWidget* field, const QString& text) {
+    field->setFocus(Qt::TabFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(field)) {
+        edit->selectAll();
+    }
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(field, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(field, &release);
+    }
+}
+
+// Runs `action`, which opens a modal dialog; while the dialog shows, the screen is saved as
+// `name` and the dialog is closed as Esc would.
+bool WhileModal(const QString& folder, const QString& name, const std::function<void()>& action) {
+    bool saved = false;
+    QTimer look;
+    look.setInterval(400);
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || !modal->isVisible()) {
+            return;
+        }
+        look.stop();
+        saved = SaveScreen(folder, name);
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            dialog->reject();
+        } else {
+            modal->close();
+        }
+    });
+    look.start();
+    action();
+    look.stop();
+    if (!saved) {
+        std::fprintf(stderr, "no dialog showed for %s\n", qPrintable(name));
+    }
+    return saved;
+}
+
+ui::TcalcBase* Open(ui::MainWindow& main, const char* stem, const QString& caption) {
+    main.Launch(stem);
+    Settle();
+    ui::TcalcBase* window = FindCalculatorWindow(caption);
+    if (window == nullptr) {
+        std::fprintf(stderr, "%s did not open\n", qPrintable(caption));
+    }
+    return window;
+}
+
+} // namespace
+
 int TakeScreenshots(Program& program, const PicturePrinting& printing, const QString& folder) {
     bool allSaved = true;
     ui::MainWindow& main = program.Window();
-    Settle();
+    Settle(800);
+    ReportPlace("main window", main);
     allSaved &= Save(main, folder, QStringLiteral("main-window.png"));
+    allSaved &= SaveScreen(folder, QStringLiteral("screen-main.png"));
 
-    main.Launch("loan");
-    Settle();
-    ui::TcalcBase* loan = FindCalculatorWindow(QStringLiteral("Loan Calculator 1"));
+    ui::TcalcBase* loan = Open(main, "loan", QStringLiteral("Loan Calculator 1"));
     if (loan == nullptr) {
-        std::fprintf(stderr, "the Loan calculator did not open\n");
         return 1;
     }
+    ReportPlace("Loan Calculator 1 opened", *loan);
     using calculators::TcbLoan;
     const std::pair<std::size_t, framework::FieldValue> inputs[] = {
         {TcbLoan::PV, 10000.0},
@@ -85,10 +166,66 @@ int TakeScreenshots(Program& program, const PicturePrinting& printing, const QSt
     loan->ButtonOf(framework::Button::Calc)->click();
     Settle();
     allSaved &= Save(*loan, folder, QStringLiteral("loan-calculator.png"));
+    allSaved &= SaveScreen(folder, QStringLiteral("screen-loan.png"));
     loan->ButtonOf(framework::Button::Print)->click();
     if (printing.Jobs() == 0) {
         std::fprintf(stderr, "the Loan page was not printed\n");
         allSaved = false;
+    }
+
+    // What a new user runs into: a calculator's message, and a value the field refuses.
+    TypeKeys(loan->Editor(TcbLoan::Rate).Widget(), QStringLiteral("0"));
+    TypeKeys(loan->Editor(TcbLoan::Pmt).Widget(), QStringLiteral("0"));
+    allSaved &= WhileModal(folder, QStringLiteral("screen-loan-message.png"),
+                           [&] { loan->ButtonOf(framework::Button::Calc)->click(); });
+    Settle();
+    allSaved &= SaveScreen(folder, QStringLiteral("screen-loan-after-message.png"));
+    TypeKeys(loan->Editor(TcbLoan::Rate).Widget(), QStringLiteral("10"));
+    TypeKeys(loan->Editor(TcbLoan::PV).Widget(), QStringLiteral("123456789012"));
+    allSaved &= WhileModal(folder, QStringLiteral("screen-loan-refusal.png"),
+                           [&] { loan->ButtonOf(framework::Button::Calc)->click(); });
+    Settle();
+    allSaved &= Save(*loan, folder, QStringLiteral("loan-after-refusal.png"));
+    TypeKeys(loan->Editor(TcbLoan::PV).Widget(), QStringLiteral("10000"));
+    TypeKeys(loan->Editor(TcbLoan::Pmt).Widget(), QStringLiteral("0"));
+
+    // A second window of the calculator, then both closed and the first reopened.
+    ui::TcalcBase* second = Open(main, "loan", QStringLiteral("Loan Calculator 2"));
+    if (second != nullptr) {
+        ReportPlace("Loan Calculator 2 opened", *second);
+        allSaved &= SaveScreen(folder, QStringLiteral("screen-two-loans.png"));
+        second->ButtonOf(framework::Button::Close)->click();
+    }
+    ReportPlace("Loan Calculator 1 closed", *loan);
+    loan->ButtonOf(framework::Button::Close)->click();
+    Settle();
+    for (int reopening = 1; reopening <= 3; ++reopening) {
+        loan = Open(main, "loan", QStringLiteral("Loan Calculator 1"));
+        if (loan == nullptr) {
+            return 1;
+        }
+        ReportPlace("Loan Calculator 1 reopened", *loan);
+        loan->ButtonOf(framework::Button::Close)->click();
+        Settle();
+    }
+
+    // Calculators with few fields, and their options panels.
+    for (const auto& [stem, caption, name] :
+         {std::tuple{"preval", "Present Value of an Amount Calculator 1", "pv-of-an-amount"},
+          std::tuple{"intrate", "Interest Rate Calculator 1", "interest-rate-earned"}}) {
+        ui::TcalcBase* window = Open(main, stem, QString::fromUtf8(caption));
+        if (window == nullptr) {
+            allSaved = false;
+            continue;
+        }
+        allSaved &= Save(*window, folder, QStringLiteral("%1.png").arg(QLatin1String(name)));
+        window->ButtonOf(framework::Button::Options)->click();
+        Settle();
+        allSaved &=
+            Save(*window, folder, QStringLiteral("%1-options.png").arg(QLatin1String(name)));
+        window->ButtonOf(framework::Button::Options)->click();
+        window->ButtonOf(framework::Button::Close)->click();
+        Settle();
     }
 
     main.OpenPreferences();
@@ -97,12 +234,27 @@ int TakeScreenshots(Program& program, const PicturePrinting& printing, const QSt
     if (dialogs.empty()) {
         allSaved = false;
     } else {
-        allSaved &= Save(*dialogs.front(), folder, QStringLiteral("global-settings.png"));
+        ui::TfrmGlobals& settings = *dialogs.front();
+        allSaved &= Save(settings, folder, QStringLiteral("global-settings.png"));
+        allSaved &= SaveScreen(folder, QStringLiteral("screen-global-settings.png"));
+        for (int page = 2; page <= 3; ++page) {
+            settings.NextPage();
+            Settle();
+            allSaved &= Save(settings, folder, QStringLiteral("global-settings-%1.png").arg(page));
+        }
+        settings.close();
+        Settle();
+    }
+
+    if (QAction* font = main.findChild<QAction*>(QStringLiteral("mnuPrinterFont"))) {
+        allSaved &= WhileModal(folder, QStringLiteral("screen-printer-font.png"),
+                               [font] { font->trigger(); });
     }
 
     const QString icon = QDir(folder).filePath(QStringLiteral("program-icon.png"));
     allSaved &= QApplication::windowIcon().pixmap(128, 128).save(icon);
 
+    ReportPlace("main window at closing", main);
     main.close();
     Settle(50);
     return allSaved ? 0 : 1;

@@ -24,11 +24,15 @@ private:
     int jobs_ = 0;
 };
 
-// Shows the started program's windows one after the other and saves a picture of each into
-// `folder`: main-window.png, loan-calculator.png (a loan of 10,000 over 36 months at 10 %
-// solved for its payment), global-settings.png and loan-print.png (the printed page, through
-// PicturePrinting), and program-icon.png. Then closes the program. Returns the exit status: 0 when
-// every picture was saved.
+// Goes through the started program as a new user would and saves pictures into `folder`: the
+// windows themselves (main-window.png, loan-calculator.png with a loan of 10,000 over 36
+// months at 10 % solved for its payment, loan-after-refusal.png, the few-field calculators
+// with their options panels, the three settings pages), the whole screen with the window
+// manager's frames (screen-*.png: the Loan calculator, its message, its refusal of an amount,
+// two Loan windows, the settings and printer-font dialogs), loan-print.png (the printed page,
+// through PicturePrinting) and program-icon.png. It prints where each window stands when it
+// opens, closes and reopens. Then closes the program. Returns the exit status: 0 when every
+// picture was saved.
 int TakeScreenshots(Program& program, const PicturePrinting& printing, const QString& folder);
 
 } // namespace quarvex::app

@@ -340,7 +340,7 @@ std::string CalculatorController::ButtonCaption(Button button) const {
 }
 
 void CalculatorController::ShowError(const std::exception& error) const {
-    buffer_->Context().messages.Show(ErrorText(error), MessageIcon::Error, MessageButtons::Ok);
+    buffer_->Context().messages.Show(ErrorText(error), ErrorIcon(error), MessageButtons::Ok);
 }
 
 } // namespace quarvex::framework

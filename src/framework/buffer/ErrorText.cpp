@@ -28,4 +28,9 @@ std::string ErrorText(const std::exception& error) {
     return "The calculation cannot be done with these values.";
 }
 
+MessageIcon ErrorIcon(const std::exception& error) {
+    return dynamic_cast<const engine::EFinError*>(&error) != nullptr ? MessageIcon::Information
+                                                                     : MessageIcon::Error;
+}
+
 } // namespace quarvex::framework

@@ -1,5 +1,8 @@
 #include "framework/masks/EntryMask.h"
 
+#include "framework/masks/TypedNumber.h"
+
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -84,6 +87,32 @@ bool EntryMask::AcceptsPartial(std::string_view text) const {
         return picture->AcceptsPartial(text);
     }
     return AcceptsPartialYesNo(text);
+}
+
+std::string EntryMask::Refusal(std::string_view text) const {
+    if (const auto* numeric = std::get_if<NumericPicture>(&engine_)) {
+        return numeric->Refusal(text, type_, conventions_);
+    }
+    return Parse(text).error;
+}
+
+bool EntryMask::KeepsAsTyped(std::string_view text) const {
+    if (AcceptsPartial(text)) {
+        return true;
+    }
+    if (text.size() > picture_.size() + kTypingAllowance) {
+        return false;
+    }
+    if (std::holds_alternative<NumericPicture>(engine_)) {
+        return ReadTypedNumber(text, conventions_, true).has_value();
+    }
+    if (std::holds_alternative<DatePicture>(engine_)) {
+        return std::all_of(text.begin(), text.end(), [](char c) {
+            return (c >= '0' && c <= '9') ||
+                   std::string_view("/-., ").find(c) != std::string_view::npos;
+        });
+    }
+    return false;
 }
 
 bool AcceptsPartial(std::string_view text, std::string_view picture, ValueType type,

@@ -38,10 +38,23 @@ public:
     // The value of the text, or the message that says what the field takes.
     Parsed<EntryValue> Parse(std::string_view text) const;
 
+    // What a user who typed `text` is told when Parse refuses it: what is wrong with it (a
+    // number malformed or out of range) and what the field takes. Empty for a value.
+    std::string Refusal(std::string_view text) const;
+
     // Whether `text` is, or can still become, a value of the field.
     bool AcceptsPartial(std::string_view text) const;
 
+    // Whether the field keeps `text` as the user typed it: it can still become a value, or it
+    // is made of what a number or a date is made of (a number too large, a month 13), so that
+    // Parse says what is wrong with it instead of the field silently dropping a keystroke and
+    // holding a value the user never typed.
+    bool KeepsAsTyped(std::string_view text) const;
+
 private:
+    // How much longer than the picture typed text may be (a sign, parentheses, a blank).
+    static constexpr std::size_t kTypingAllowance = 4;
+
     std::string picture_;
     ValueType type_;
     NumberConventions conventions_;

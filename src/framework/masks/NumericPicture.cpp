@@ -216,33 +216,65 @@ std::string NumericPicture::RangeMessage(ValueType type,
            lowest + " to " + highest + ".";
 }
 
-Parsed<double> NumericPicture::Parse(std::string_view text, ValueType type,
-                                     const NumberConventions& conventions) const {
+NumericPicture::Reading NumericPicture::Read(std::string_view text, ValueType type,
+                                             const NumberConventions& conventions) const {
     CheckSuits(type);
     if (TrimBlanks(text).empty()) {
-        return Parsed<double>::Success(0.0);
+        return {Fault::None, 0.0};
     }
     const auto number = ReadTypedNumber(text, conventions, false);
     if (!number) {
-        return Parsed<double>::Failure(RangeMessage(type, conventions));
+        return {Fault::NotANumber, 0.0};
     }
     const auto fraction = WithoutTrailingZeros(number->fraction);
     if (static_cast<int>(fraction.size()) > decimals_ || (decimals_ == 0 && number->hasPoint)) {
-        if (IsWholeNumber(type)) {
-            return Parsed<double>::Failure(RangeMessage(type, conventions));
-        }
-        return Parsed<double>::Failure(
-            decimals_ == 0 ? std::string("Enter a number without decimals.")
-                           : "Enter a number with at most " + std::to_string(decimals_) +
-                                 (decimals_ == 1 ? " decimal." : " decimals."));
+        return {IsWholeNumber(type) ? Fault::NotWhole : Fault::TooManyDecimals, 0.0};
     }
     const double value = ValueOf(*number);
     const bool fits = static_cast<int>(WithoutLeadingZeros(number->whole).size()) <= wholeDigits_ &&
                       (value >= 0 || AllowsNegative(type)) && !ExceedsTypeRange(*number, type);
-    if (!fits) {
-        return Parsed<double>::Failure(RangeMessage(type, conventions));
+    return {fits ? Fault::None : Fault::OutOfRange, value};
+}
+
+std::string NumericPicture::DecimalsMessage() const {
+    return decimals_ == 0 ? std::string("Enter a number without decimals.")
+                          : "Enter a number with at most " + std::to_string(decimals_) +
+                                (decimals_ == 1 ? " decimal." : " decimals.");
+}
+
+Parsed<double> NumericPicture::Parse(std::string_view text, ValueType type,
+                                     const NumberConventions& conventions) const {
+    const Reading reading = Read(text, type, conventions);
+    switch (reading.fault) {
+    case Fault::None:
+        return Parsed<double>::Success(reading.value);
+    case Fault::TooManyDecimals:
+        return Parsed<double>::Failure(DecimalsMessage());
+    case Fault::NotANumber:
+    case Fault::NotWhole:
+    case Fault::OutOfRange:
+        break;
     }
-    return Parsed<double>::Success(value);
+    return Parsed<double>::Failure(RangeMessage(type, conventions));
+}
+
+std::string NumericPicture::Refusal(std::string_view text, ValueType type,
+                                    const NumberConventions& conventions) const {
+    const Reading reading = Read(text, type, conventions);
+    const std::string quoted = "\"" + std::string(TrimBlanks(text)) + "\" ";
+    switch (reading.fault) {
+    case Fault::None:
+        return {};
+    case Fault::TooManyDecimals:
+        return DecimalsMessage();
+    case Fault::NotANumber:
+        return quoted + "is not a number. " + RangeMessage(type, conventions);
+    case Fault::NotWhole:
+        return quoted + "is not a whole number. " + RangeMessage(type, conventions);
+    case Fault::OutOfRange:
+        break;
+    }
+    return quoted + "is out of range. " + RangeMessage(type, conventions);
 }
 
 bool NumericPicture::AcceptsPartial(std::string_view text, ValueType type,

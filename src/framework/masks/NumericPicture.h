@@ -54,6 +54,12 @@ public:
     Parsed<double> Parse(std::string_view text, ValueType type,
                          const NumberConventions& conventions) const;
 
+    // What the user is told when Parse refuses `text`: what is wrong with it, quoting it, then
+    // what the field takes ("\"40000\" is out of range. Enter a whole number from 0 to
+    // 32,767.", "\"-15,7\" is not a number. ..."); empty when it is a value of the field.
+    std::string Refusal(std::string_view text, ValueType type,
+                        const NumberConventions& conventions) const;
+
     // Whether `text` is, or can still become, a value the field takes: the check of every
     // keystroke. "-" is accepted where negatives are, "40000" is not in a 16-bit field.
     bool AcceptsPartial(std::string_view text, ValueType type,
@@ -64,6 +70,13 @@ public:
     std::string RangeMessage(ValueType type, const NumberConventions& conventions) const;
 
 private:
+    enum class Fault { None, NotANumber, NotWhole, TooManyDecimals, OutOfRange };
+    struct Reading {
+        Fault fault;
+        double value;
+    };
+    Reading Read(std::string_view text, ValueType type, const NumberConventions& conventions) const;
+    std::string DecimalsMessage() const;
     std::string Grouped(std::string_view wholeDigits, const NumberConventions& conventions) const;
     std::string Unsigned(std::string_view wholeDigits, std::string_view fraction,
                          const NumberConventions& conventions) const;

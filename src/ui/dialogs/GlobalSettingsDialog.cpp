@@ -6,6 +6,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/Help.h"
 #include "platform/Messages.h"
+#include "ui/dialogs/PageAccelerators.h"
 #include "ui/platform/QtText.h"
 #include "ui/platform/UiContext.h"
 
@@ -19,6 +20,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace quarvex::ui {
 
 using framework::GlobalSetting;
@@ -26,7 +29,9 @@ using framework::GlobalSettingRows;
 
 namespace {
 constexpr int kPageCount = 3;
-}
+// The keys of the page buttons, which no row of any page may take: "&Prior" and "N&ext".
+constexpr char kPageButtonKeys[] = "PE";
+} // namespace
 
 TfrmGlobals::TfrmGlobals(UiContext& ui, framework::ApplicationValues& values, QWidget* parent)
     : QDialog(parent), ui_(ui), values_(values),
@@ -42,10 +47,16 @@ TfrmGlobals::TfrmGlobals(UiContext& ui, framework::ApplicationValues& values, QW
     pages_ = new QStackedWidget(this);
     BuildPages();
 
-    priorButton_ = new QPushButton(tr("Pr&ior"), this);
+    // The rows' captions take Alt+I and Alt+N; the page buttons keep keys of their own, and
+    // Page Up and Page Down turn the pages too.
+    priorButton_ = new QPushButton(tr("&Prior"), this);
     priorButton_->setObjectName("btnPrior");
-    nextButton_ = new QPushButton(tr("&Next"), this);
+    nextButton_ = new QPushButton(tr("N&ext"), this);
     nextButton_->setObjectName("btnNext");
+    auto* pageUp = new QShortcut(QKeySequence(Qt::Key_PageUp), this);
+    connect(pageUp, &QShortcut::activated, this, &TfrmGlobals::PriorPage);
+    auto* pageDown = new QShortcut(QKeySequence(Qt::Key_PageDown), this);
+    connect(pageDown, &QShortcut::activated, this, &TfrmGlobals::NextPage);
     auto* defaultsButton = new QPushButton(tr("Defaults"), this);
     defaultsButton->setObjectName("btnDefaults");
     auto* closeButton = new QPushButton(tr("Close"), this);
@@ -95,7 +106,7 @@ TfrmGlobals::TfrmGlobals(UiContext& ui, framework::ApplicationValues& values, QW
 TfrmGlobals::~TfrmGlobals() = default;
 
 void TfrmGlobals::BuildPages() {
-    std::vector<QGridLayout*> grids;
+    std::vector<QGridLayout*>& grids = grids_;
     for (int page = 1; page <= kPageCount; ++page) {
         auto* panel = new QWidget(pages_);
         panel->setObjectName(QStringLiteral("pgPage%1").arg(page));
@@ -171,9 +182,35 @@ void TfrmGlobals::ShowSettings() {
     for (const auto& editor : editors_) {
         editor->Show(*settings_);
     }
+    ArrangeCaptions();
     if (CurrentPage() == 1) {
         priorButton_->setEnabled(false);
         nextButton_->setEnabled(true);
+    }
+}
+
+void TfrmGlobals::ArrangeCaptions() {
+    int widest = 0;
+    for (int page = 1; page <= kPageCount; ++page) {
+        std::vector<QLabel*> labels;
+        QStringList captions;
+        for (const auto& editor : editors_) {
+            if (editor->Row().page == page) {
+                labels.push_back(editor->Label());
+                captions.push_back(editor->Label()->text());
+            }
+        }
+        // Each key of a page leads to one field.
+        const QStringList shown =
+            DistinctAccelerators(captions, QString::fromLatin1(kPageButtonKeys));
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            labels[i]->setText(shown[static_cast<qsizetype>(i)]);
+            widest = std::max(widest, labels[i]->sizeHint().width());
+        }
+    }
+    // The fields stand in one column on every page, so paging does not move them.
+    for (QGridLayout* grid : grids_) {
+        grid->setColumnMinimumWidth(0, widest);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+class QGridLayout;
 class QLabel;
 class QPushButton;
 class QStackedWidget;
@@ -48,6 +49,9 @@ private:
     void BuildPages();
     void ShowPage(int page);
     void ShowSettings();
+    // The rows' captions as shown: one field per key on each page, and the fields in the same
+    // column on every page.
+    void ArrangeCaptions();
     bool StoreSettings();
     void ChooseDataFolder();
     SettingRowEditor* EditorOf(framework::GlobalSetting setting) const;
@@ -56,6 +60,7 @@ private:
     framework::ApplicationValues& values_;
     std::unique_ptr<framework::TbufGlobals> settings_;
     std::vector<std::unique_ptr<SettingRowEditor>> editors_;
+    std::vector<QGridLayout*> grids_;
     QStackedWidget* pages_ = nullptr;
     QLabel* pageCaption_ = nullptr;
     QPushButton* priorButton_ = nullptr;

@@ -5,7 +5,9 @@
 #include "ui/framework/GuardedCall.h"
 #include "ui/framework/HelpContext.h"
 #include "ui/framework/OptionsPanel.h"
+#include "ui/platform/MessageOwner.h"
 #include "ui/platform/QtText.h"
+#include "ui/platform/WindowPlacement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -14,6 +16,8 @@
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace quarvex::ui {
 
@@ -49,6 +53,9 @@ const char* CommonHint(Button button) {
     }
     return "";
 }
+
+// How far a calculator's further window opens from one already in that place.
+constexpr int kCascadeStep = 30;
 
 constexpr std::array kAllButtons = {Button::Calc,  Button::Close, Button::Help, Button::Print,
                                     Button::Copy,  Button::Reset, Button::Undo, Button::Options,
@@ -186,9 +193,7 @@ void CalculatorWindow::ShowInstance(int instance) {
         // Hints follow "Show Button Hints" as it was when the window opened.
         hintsShown_ = ui_.windowOptions.showButtonHints;
         ApplyHints();
-        if (const auto position = controller_->StoredPosition()) {
-            move(position->left, position->top);
-        }
+        PlaceOnOpening();
         show();
         if (QWidget* first = FirstInput()) {
             first->setFocus(Qt::OtherFocusReason);
@@ -196,12 +201,51 @@ void CalculatorWindow::ShowInstance(int instance) {
     });
 }
 
+std::vector<QPoint> CalculatorWindow::SiblingPositions() const {
+    std::vector<QPoint> taken;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        const auto* other = qobject_cast<const CalculatorWindow*>(widget);
+        if (other != nullptr && other != this && other->isVisible() &&
+            other->controller_->Buffer().Spec().stem == controller_->Buffer().Spec().stem) {
+            taken.push_back(ClientPosition(other));
+        }
+    }
+    return taken;
+}
+
+void CalculatorWindow::PlaceOnOpening() {
+    std::optional<QPoint> place;
+    if (const auto stored = controller_->StoredPosition()) {
+        place = QPoint(stored->left, stored->top);
+    }
+    const std::vector<QPoint> taken = SiblingPositions();
+    if (!place && taken.empty()) {
+        return; // the window manager places a calculator's only window
+    }
+    if (!place) {
+        place = taken.front();
+    }
+    // A further window of the calculator does not hide the one already there.
+    while (std::find(taken.begin(), taken.end(), *place) != taken.end()) {
+        *place += QPoint(kCascadeStep, kCascadeStep);
+    }
+    PlaceWindow(this, *place);
+}
+
 void CalculatorWindow::Refresh() {
     setWindowTitle(ToQString(controller_->Caption()));
     const bool options = controller_->ShownPanel() == Panel::Options;
-    pages_->setCurrentIndex(options ? 1 : 0);
-    pages_->widget(0)->setEnabled(!options);
-    pages_->widget(1)->setEnabled(options);
+    const int shown = options ? 1 : 0;
+    for (int page = 0; page < pages_->count(); ++page) {
+        // The window takes the height of the panel shown (a short calculator has no blank
+        // band under its fields, a short options panel none under its choices) and keeps one
+        // width, so that the buttons below stay in place.
+        pages_->widget(page)->setSizePolicy(
+            QSizePolicy::Preferred, page == shown ? QSizePolicy::Preferred : QSizePolicy::Ignored);
+        pages_->widget(page)->setEnabled(page == shown);
+    }
+    pages_->setCurrentIndex(shown);
+    layout()->activate();
     for (const Button button : kAllButtons) {
         if (QPushButton* made = ButtonOf(button)) {
             made->setText(ToQString(controller_->ButtonCaption(button)));
@@ -213,10 +257,12 @@ void CalculatorWindow::Refresh() {
 }
 
 void CalculatorWindow::Guarded(const std::function<void()>& action) {
+    const MessageOwner owner(this);
     RunGuarded(ui_.buffers.messages, action);
 }
 
 void CalculatorWindow::ShowError(const std::string& text) {
+    const MessageOwner owner(this);
     ui_.buffers.messages.Show(text, MessageIcon::Error, MessageButtons::Ok);
 }
 
@@ -293,7 +339,10 @@ void CalculatorWindow::CloseWindow() {
         return;
     }
     closing_ = true;
-    Guarded([this] { controller_->Close({x(), y()}); });
+    Guarded([this] {
+        const QPoint client = ClientPosition(this);
+        controller_->Close({client.x(), client.y()});
+    });
     emit Closed(this);
     hide();
     deleteLater();

@@ -11,7 +11,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+class QPoint;
 class QPushButton;
 class QStackedWidget;
 
@@ -109,6 +111,11 @@ private:
     void BuildButtons();
     void ApplyHints();
     void ShowHelpForFocus();
+    // The stored position when "Restore Positions" is on, cascaded off any other window of
+    // the calculator in that place; a first window without one is placed by the window manager.
+    void PlaceOnOpening();
+    // Where the other open windows of this calculator are.
+    std::vector<QPoint> SiblingPositions() const;
     void RequestClose();
     void OnCalc();
     void OnCopy();

@@ -108,7 +108,16 @@ void EntryGrid::Place() {
 }
 
 void EntryGrid::SetCaption(std::size_t entry, const QString& caption) {
-    entries_.at(entry).label->setText(caption);
+    Entry& shown = entries_.at(entry);
+    shown.label->setText(caption);
+    // Its messages say which of the entries is wrong: "Entry 5 (06/01/2027)".
+    if (MaskedLineEdit* edit = shown.editor->LineEdit()) {
+        QString date = caption.trimmed();
+        if (date.endsWith(QLatin1Char(':'))) {
+            date.chop(1);
+        }
+        edit->SetEntryName(QStringLiteral("Entry %1 (%2)").arg(entry + 1).arg(date));
+    }
 }
 
 void EntryGrid::SetValue(std::size_t entry, const framework::FieldValue& value) {

@@ -9,9 +9,10 @@ namespace quarvex::ui {
 
 namespace {
 
-void Report(Messages& messages, const std::string& text) noexcept {
+void Report(Messages& messages, const std::string& text,
+            MessageIcon icon = MessageIcon::Error) noexcept {
     try {
-        messages.Show(text, MessageIcon::Error, MessageButtons::Ok);
+        messages.Show(text, icon, MessageButtons::Ok);
     } catch (...) {
         // Not even a message box could be shown; the log is all that is left.
         qWarning("Quarvex!: %s", text.c_str());
@@ -30,7 +31,7 @@ void RunGuarded(Messages& messages, const std::function<void()>& action) noexcep
         } catch (...) {
             text = "An unexpected error occurred.";
         }
-        Report(messages, text);
+        Report(messages, text, framework::ErrorIcon(error));
     } catch (...) {
         Report(messages, "An unexpected error occurred.");
     }

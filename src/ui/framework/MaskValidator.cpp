@@ -4,7 +4,7 @@ namespace quarvex::ui {
 
 QValidator::State MaskValidator::validate(QString& input, int&) const {
     const std::string text = input.toStdString();
-    if (mask_.AcceptsPartial(text)) {
+    if (mask_.KeepsAsTyped(text)) {
         return mask_.Parse(text).Ok() ? Acceptable : Intermediate;
     }
     if (refused_) {

@@ -8,9 +8,9 @@
 
 namespace quarvex::ui {
 
-// The keystroke check of a masked entry field: text the picture can still become is let
-// through (Intermediate until it is a whole value), anything else is refused and reported to
-// `refused` with the text that was tried.
+// The keystroke check of a masked entry field: text the field keeps as typed
+// (EntryMask::KeepsAsTyped) is let through (Intermediate until it is a whole value), anything
+// else is refused and reported to `refused` with the text that was tried.
 class MaskValidator : public QValidator {
     Q_OBJECT
 public:

@@ -4,6 +4,7 @@
 #include "platform/Messages.h"
 #include "ui/framework/FieldEntry.h"
 #include "ui/framework/MaskValidator.h"
+#include "ui/platform/MessageOwner.h"
 #include "ui/platform/QtText.h"
 
 #include <QApplication>
@@ -40,6 +41,7 @@ QString MaskedLineEdit::Formatted(const framework::FieldValue& value) const {
 
 void MaskedLineEdit::SetValue(const framework::FieldValue& value) {
     value_ = value;
+    valid_ = value;
     // A value set by the program is shown as it is, even one wider than the picture; the
     // keystroke check must not take it for the user's typing.
     settingValue_ = true;
@@ -57,7 +59,7 @@ std::optional<framework::FieldValue> MaskedLineEdit::Read(const QString& text,
     const auto parsed = mask_->Parse(typed);
     if (!parsed.Ok()) {
         if (error != nullptr) {
-            *error = parsed.error;
+            *error = mask_->Refusal(typed);
         }
         return std::nullopt;
     }
@@ -72,37 +74,50 @@ std::optional<std::string> MaskedLineEdit::Commit() {
     std::string error;
     const auto value = Read(text(), &error);
     if (!value) {
-        SetValue(value_);
-        return error;
+        // The text stays as typed, selected for correction; the value is the last valid one,
+        // never what a part of the typing happened to make.
+        selectAll();
+        if (!(value_ == valid_)) {
+            value_ = valid_;
+            emit ValueEdited(value_);
+        }
+        return entryName_.isEmpty() ? error : ToStdString(entryName_) + ": " + error;
     }
     SetValue(*value);
     return std::nullopt;
 }
 
+void MaskedLineEdit::SetEntryName(const QString& name) {
+    entryName_ = name;
+}
+
 void MaskedLineEdit::SetResultField(bool result) {
     setReadOnly(result);
     setFocusPolicy(result ? Qt::ClickFocus : Qt::StrongFocus);
+    // A result reads as the program's, not as a box to type in: the window's colour behind
+    // it, as the platform shows read-only text.
+    QPalette shown = QApplication::palette(this);
+    if (result) {
+        shown.setColor(QPalette::Base, shown.color(QPalette::Window));
+    }
+    setPalette(shown);
 }
 
 void MaskedLineEdit::OnTextEdited(const QString& text) {
     if (const auto value = Read(text, nullptr)) {
         value_ = *value;
+    } else if (mask_ && !mask_->AcceptsPartial(ToStdString(text))) {
+        // Text that can no longer become a value (a month 13, a tenth digit of an amount)
+        // leaves the last valid value in force until it is put right.
+        value_ = valid_;
     }
     emit ValueEdited(value_);
 }
 
-void MaskedLineEdit::OnRefused(const QString& text) {
-    if (settingValue_ || isReadOnly() || !mask_) {
-        return;
-    }
-    const std::string tried = ToStdString(text);
-    // A number the picture cannot hold deserves to be told why; a stray letter does not.
-    const bool numberShaped =
-        masks::IsNumeric(mask_->Type()) && masks::ReadTypedNumber(tried, conventions_, true);
-    const auto parsed = numberShaped ? mask_->Parse(tried) : masks::Parsed<masks::EntryValue>{};
-    if (numberShaped && !parsed.Ok()) {
-        ShowLater(parsed.error);
-    } else {
+void MaskedLineEdit::OnRefused(const QString&) {
+    // Only characters that belong in no number or date are refused as they are typed (what
+    // is wrong with a number or a date is said when the field is left).
+    if (!settingValue_ && !isReadOnly()) {
         QApplication::beep();
     }
 }
@@ -116,7 +131,16 @@ void MaskedLineEdit::ShowLater(const std::string& message) {
     messagePending_ = true;
     QTimer::singleShot(0, this, [this, message] {
         messagePending_ = false;
-        messages_.Show(message, MessageIcon::Error, MessageButtons::Ok);
+        {
+            const MessageOwner owner(this);
+            messages_.Show(message, MessageIcon::Error, MessageButtons::Ok);
+        }
+        // Back to the field at fault, its text selected for correction.
+        if (isVisible() && isEnabled()) {
+            window()->activateWindow();
+            setFocus(Qt::OtherFocusReason);
+            selectAll();
+        }
     });
 }
 

@@ -21,10 +21,12 @@ class MaskValidator;
 // picture cannot take, and reads the text back as a typed value of the field:
 //   - every change the user makes is reported by ValueEdited, with the typed value or, while
 //     the text is not yet a whole value ("-", "1,23"), the last good one;
+//   - text shaped like a value but not one (40000 in a count of up to 32,767, the date
+//     13/45/2026) stays as typed; it is never cut to what the picture holds;
 //   - leaving the field reads the text; text that is not a value of the field brings the
-//     picture's message and the field shows its last good value again;
-//   - a refused keystroke that would make a number the field cannot hold (40000 in a count
-//     of up to 32,767) shows the picture's message; other refused characters only beep.
+//     picture's message saying what is wrong, the text stays selected for correction, the
+//     focus returns to the field and its value stays the last valid one;
+//   - characters that belong in no value of the field are refused with a beep.
 // A field without a picture is a plain text field.
 class MaskedLineEdit : public QLineEdit {
     Q_OBJECT
@@ -44,6 +46,9 @@ public:
     // the field, shows the last good value again and returns the message that says what the
     // field takes (the caller shows it).
     std::optional<std::string> Commit();
+
+    // The name of the entry its messages begin with (an entry of a grid: "Entry 5 (06/01/27)").
+    void SetEntryName(const QString& name);
 
     // A result: read-only, reached by the mouse but skipped by Tab.
     void SetResultField(bool result);
@@ -74,6 +79,8 @@ private:
     masks::NumberConventions conventions_;
     Messages& messages_;
     framework::FieldValue value_;
+    framework::FieldValue valid_; // the value shown or read last
+    QString entryName_;
     bool settingValue_ = false;
     bool messagePending_ = false;
 };

@@ -237,8 +237,10 @@ bool TcalcBase::CommitForm() {
             return false; // an entry was just refused; its message is on its way
         }
         if (const auto error = edit->Commit()) {
-            ShowError(*error);
+            // Back at the field at fault, what was typed selected for correction.
             edit->setFocus(Qt::OtherFocusReason);
+            edit->selectAll();
+            ShowError(*error);
             return false;
         }
         // Only a change is an edit: reading the fields for Copy must not turn the marker red.

@@ -1,5 +1,7 @@
 #include "ui/platform/PainterCanvas.h"
 
+#include "framework/report/ResultPage.h"
+
 #include "ui/platform/PrintErrors.h"
 #include "ui/platform/QtText.h"
 
@@ -25,7 +27,10 @@ PageGeometry GeometryOf(const QPagedPaintDevice& device) {
 }
 
 PainterCanvas::PainterCanvas(QPainter& painter, PageGeometry page, std::function<bool()> newPage)
-    : painter_(painter), page_(page), newPage_(std::move(newPage)) {
+    : painter_(painter), page_(page), newPage_(std::move(newPage)),
+      // Reports are laid out on a sheet of report::PageWidth; on other paper that layout
+      // stands in the middle of the sheet used.
+      left_((page.widthInches - report::PageWidth) / 2) {
     SetFont("Courier New", 10);
 }
 
@@ -84,7 +89,7 @@ double PainterCanvas::TextWidth(const std::string& text) const {
 void PainterCanvas::DrawAt(const std::string& text, double left) {
     const QFontMetricsF metrics(painter_.font(), painter_.device());
     const double baseline = y_ * page_.dotsPerInchY + metrics.ascent();
-    painter_.drawText(QPointF(left * page_.dotsPerInchX, baseline), ToQString(text));
+    painter_.drawText(QPointF((left_ + left) * page_.dotsPerInchX, baseline), ToQString(text));
 }
 
 void PainterCanvas::PrintLeft(const std::string& text, double x) {
@@ -146,8 +151,8 @@ void PainterCanvas::DrawLine(double x1, double y1, double x2, double y2) {
     QPen pen(Qt::black);
     pen.setWidthF(kLineWidthInches * page_.dotsPerInchX);
     painter_.setPen(pen);
-    painter_.drawLine(QPointF(x1 * page_.dotsPerInchX, y1 * page_.dotsPerInchY),
-                      QPointF(x2 * page_.dotsPerInchX, y2 * page_.dotsPerInchY));
+    painter_.drawLine(QPointF((left_ + x1) * page_.dotsPerInchX, y1 * page_.dotsPerInchY),
+                      QPointF((left_ + x2) * page_.dotsPerInchX, y2 * page_.dotsPerInchY));
     painter_.restore();
 }
 

@@ -73,6 +73,7 @@ private:
     QPainter& painter_;
     PageGeometry page_;
     std::function<bool()> newPage_;
+    double left_ = 0; // where the report's left edge lies on the paper, in inches
     QFont font_;
     int pointSize_ = 10;
     std::vector<Tab> tabs_;

@@ -1,11 +1,21 @@
 #include "ui/platform/QtFileDialogs.h"
 
+#include "ui/platform/MessageOwner.h"
+
 #include "ui/platform/FileFilter.h"
 #include "ui/platform/QtText.h"
 
 #include <QApplication>
 
 namespace quarvex::ui {
+
+QWidget* QtFileDialogs::Parent() const {
+    // A calculator's Save and Load dialogs belong to its window.
+    if (QWidget* owner = MessageOwner::Current()) {
+        return owner;
+    }
+    return parent_ ? parent_.data() : QApplication::activeWindow();
+}
 
 namespace {
 
@@ -48,20 +58,20 @@ std::string QtFileDialogs::Run(QFileDialog& dialog) {
 }
 
 std::string QtFileDialogs::ChooseSaveFile(const FileDialogRequest& request) {
-    QFileDialog dialog(parent_ ? parent_.data() : QApplication::activeWindow());
+    QFileDialog dialog(Parent());
     ConfigureSaveDialog(dialog, request);
     return Run(dialog);
 }
 
 std::string QtFileDialogs::ChooseOpenFile(const FileDialogRequest& request) {
-    QFileDialog dialog(parent_ ? parent_.data() : QApplication::activeWindow());
+    QFileDialog dialog(Parent());
     ConfigureOpenDialog(dialog, request);
     return Run(dialog);
 }
 
 std::string QtFileDialogs::ChooseFolder(const std::string& folder) {
-    const QString chosen = QFileDialog::getExistingDirectory(
-        parent_ ? parent_.data() : QApplication::activeWindow(), QString(), ToQString(folder));
+    const QString chosen =
+        QFileDialog::getExistingDirectory(Parent(), QString(), ToQString(folder));
     return ToStdString(chosen);
 }
 

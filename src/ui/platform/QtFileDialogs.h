@@ -24,6 +24,8 @@ public:
     std::string ChooseFolder(const std::string& folder) override;
 
 private:
+    QWidget* Parent() const;
+
     std::string Run(QFileDialog& dialog);
 
     QPointer<QWidget> parent_;

@@ -1,6 +1,7 @@
 #include "ui/platform/QtMessages.h"
 
 #include "ui/platform/ApplicationTitle.h"
+#include "ui/platform/MessageOwner.h"
 #include "ui/platform/QtText.h"
 
 #include <QApplication>
@@ -79,12 +80,37 @@ MessageResult ToMessageResult(QMessageBox::StandardButton button, MessageButtons
     }
 }
 
+QWidget* QtMessages::OwnerWindow() const {
+    // A window that is still opening (its last entries being read) has no place yet.
+    if (QWidget* owner = MessageOwner::Current(); owner != nullptr && owner->isVisible()) {
+        return owner;
+    }
+    if (const QWidget* focus = QApplication::focusWidget()) {
+        return focus->window();
+    }
+    if (QWidget* active = QApplication::activeWindow()) {
+        return active;
+    }
+    return parent_.data();
+}
+
 MessageResult QtMessages::Show(const std::string& text, MessageIcon icon, MessageButtons buttons) {
-    QWidget* parent = parent_ ? parent_.data() : QApplication::activeWindow();
-    const auto box = MakeMessageBox(text, icon, buttons, parent);
+    QWidget* owner = OwnerWindow();
+    const auto box = MakeMessageBox(text, icon, buttons, owner);
+    // A calculator's message carries its caption: the program's long title would be cut short
+    // on a narrow box.
+    if (owner != nullptr && owner != parent_.data() && !owner->windowTitle().isEmpty()) {
+        box->setWindowTitle(owner->windowTitle());
+    }
     // Every window waits for the answer, as the core's caller does.
     box->setWindowModality(Qt::ApplicationModal);
     const int pressed = box->exec();
+    // The answer given, the window the message belongs to is the one in front again, with
+    // the keyboard, whatever the window manager makes of the box going away.
+    if (owner != nullptr && owner->isVisible()) {
+        owner->raise();
+        owner->activateWindow();
+    }
     return ToMessageResult(static_cast<QMessageBox::StandardButton>(pressed), buttons);
 }
 

@@ -19,8 +19,10 @@ std::unique_ptr<QMessageBox> MakeMessageBox(const std::string& text, MessageIcon
 // Cancel, or No where the box has no Cancel).
 MessageResult ToMessageResult(QMessageBox::StandardButton button, MessageButtons buttons);
 
-// Message boxes of the desktop program: application-modal, centred over `parent`, or over the
-// active window when no parent is set.
+// Message boxes of the desktop program: application-modal, each belonging to the window that
+// raised it (the running action's MessageOwner, else the window holding the focus, else the
+// active window, else `parent`, the main window): centred on it and, for a window other than
+// the main window, titled with its caption. Closing the box returns to that window.
 class QtMessages : public Messages {
 public:
     explicit QtMessages(QWidget* parent = nullptr) : parent_(parent) {}
@@ -28,6 +30,9 @@ public:
     void SetParent(QWidget* parent) { parent_ = parent; }
 
     MessageResult Show(const std::string& text, MessageIcon icon, MessageButtons buttons) override;
+
+    // The window the next message belongs to.
+    QWidget* OwnerWindow() const;
 
 private:
     QPointer<QWidget> parent_;

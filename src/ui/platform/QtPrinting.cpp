@@ -4,23 +4,47 @@
 #include "ui/platform/QtText.h"
 #include "ui/platform/ReportRendering.h"
 
+#include "ui/platform/MessageOwner.h"
+
 #include <QApplication>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
 
 namespace quarvex::ui {
 
 void QtPrinting::PreparePrinter(QPrinter& printer, const std::string& title) {
     printer.setDocName(ToQString(title));
+    // The paper of the user's country (Letter where inches are used, A4 elsewhere); the
+    // report is centred on whatever paper is finally chosen.
+    printer.setPageSize(QPageSize(LocalePaperSize()));
     printer.setFullPage(true);
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setCopyCount(1);
 }
 
+QPageSize::PageSizeId LocalePaperSize(const QLocale& locale) {
+    // QLocale knows no paper: these are the countries whose offices use Letter.
+    static const QLocale::Territory kLetterCountries[] = {
+        QLocale::UnitedStates, QLocale::Canada,           QLocale::Mexico,     QLocale::Philippines,
+        QLocale::Chile,        QLocale::Colombia,         QLocale::CostaRica,  QLocale::Guatemala,
+        QLocale::Nicaragua,    QLocale::Panama,           QLocale::PuertoRico, QLocale::ElSalvador,
+        QLocale::Venezuela,    QLocale::DominicanRepublic};
+    return std::find(std::begin(kLetterCountries), std::end(kLetterCountries),
+                     locale.territory()) != std::end(kLetterCountries)
+               ? QPageSize::Letter
+               : QPageSize::A4;
+}
+
 QWidget* QtPrinting::Parent() const {
+    // The dialogs of a calculator's print job belong to its window.
+    if (QWidget* owner = MessageOwner::Current()) {
+        return owner;
+    }
     return parent_ ? parent_.data() : QApplication::activeWindow();
 }
 

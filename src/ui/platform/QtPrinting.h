@@ -5,6 +5,9 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <QLocale>
+#include <QPageSize>
+
 class QPrinter;
 
 namespace quarvex::ui {
@@ -13,6 +16,9 @@ namespace quarvex::ui {
 // dialog, then prints; a schedule opens the print preview, whose toolbar offers page setup
 // and the print dialog. Either dialog's "Print to File" writes a PDF, so printing works on a
 // machine without a printer. Reports are drawn from the paper's corner, without margins.
+// The paper a print job starts on: Letter in the countries that use it, A4 elsewhere.
+QPageSize::PageSizeId LocalePaperSize(const QLocale& locale = QLocale::system());
+
 class QtPrinting : public Printing {
 public:
     explicit QtPrinting(QWidget* parent = nullptr) : parent_(parent) {}

@@ -51,9 +51,9 @@ LauncherPanel::LauncherPanel(LaunchRequest launch, QWidget* parent)
     }
     grid->setRowStretch(1, 1);
     setMinimumSize(kDesignWidth, kDesignHeight);
-    // The captions start at the buttons' left edge and keep the blanks that set them off
-    // from it.
-    setStyleSheet(QStringLiteral("QPushButton { text-align: left; padding: 4px 8px; }"));
+    // The buttons carry no glyphs, so the blanks that made room for them would only leave
+    // the captions at ragged indents: the captions stand trimmed in the middle.
+    setStyleSheet(QStringLiteral("QPushButton { text-align: center; padding: 4px 8px; }"));
     SetColorBackground(true);
 }
 
@@ -64,7 +64,7 @@ QGroupBox* LauncherPanel::BuildGroup(LauncherGroup group) {
         if (entry.group != group) {
             continue;
         }
-        auto* button = new QPushButton(ToQString(entry.buttonCaption), box);
+        auto* button = new QPushButton(ToQString(entry.buttonCaption).trimmed(), box);
         button->setObjectName(ToQString(entry.buttonName));
         button->setEnabled(Launchable(entry));
         button->setAutoDefault(false);
@@ -88,8 +88,9 @@ QGroupBox* LauncherPanel::Group(LauncherGroup group) const {
 
 void LauncherPanel::ApplyHints(bool showHints) {
     for (const LauncherEntry& entry : LauncherEntries()) {
-        buttons_[IndexOf(entry)]->setToolTip(showHints ? WithNewlines(LaunchHint(entry))
-                                                       : QString());
+        // A greyed button always says why; the others follow "Show Toolbar Hints".
+        const bool shown = showHints || !Launchable(entry);
+        buttons_[IndexOf(entry)]->setToolTip(shown ? WithNewlines(LaunchHint(entry)) : QString());
     }
 }
 

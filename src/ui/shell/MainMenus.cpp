@@ -123,6 +123,7 @@ void MainWindow::BuildOptionsMenu() {
 void MainWindow::BuildHelpMenu() {
     QMenu* menu = menuBar()->addMenu(tr("&Help"));
     menu->setObjectName("mnuHelp");
+    menu->setToolTipsVisible(true);
     const auto add = [this, menu](const char* name, const QString& caption,
                                   std::function<void()> action) {
         QAction* item = menu->addAction(caption);
@@ -150,6 +151,8 @@ void MainWindow::BuildHelpMenu() {
     // The tip of the day arrives with its dialog.
     QAction* tips = add("mnuTips", tr("Tips"), [] {});
     tips->setEnabled(false);
+    tips->setToolTip(ToQString(shell::kNotAvailableHint));
+    tips->setStatusTip(ToQString(shell::kNotAvailableHint));
     menu->addSeparator();
     add("mnuAbout", tr("About"), [this] { ShowAbout(); });
 }

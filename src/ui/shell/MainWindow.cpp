@@ -6,8 +6,10 @@
 #include "shell/ShutDown.h"
 #include "ui/dialogs/GlobalSettingsDialog.h"
 #include "ui/framework/GuardedCall.h"
+#include "ui/platform/MessageOwner.h"
 #include "ui/platform/QtText.h"
 #include "ui/platform/UiContext.h"
+#include "ui/platform/WindowPlacement.h"
 #include "ui/shell/LauncherPanel.h"
 #include "ui/shell/ReportFontDialog.h"
 
@@ -75,6 +77,7 @@ MainWindow::MakeWindow(const shell::LauncherEntry& entry,
 }
 
 void MainWindow::Guarded(const std::function<void()>& action) {
+    const MessageOwner owner(this);
     RunGuarded(ui_.buffers.messages, action);
 }
 
@@ -161,7 +164,10 @@ void MainWindow::BuildStatusBar() {
         auto* label = new QLabel(this);
         label->setObjectName(QStringLiteral("pnlStatus%1").arg(i + 1));
         label->setAlignment(Qt::AlignCenter);
+        // Each panel is drawn as one, so the three read apart even while empty.
+        label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         if (widths[i] > 0) {
+            // The text stays whole where the fonts are wider than the classic ones.
             label->setMinimumWidth(widths[i]);
         }
         statusBar()->addWidget(label, widths[i] > 0 ? 0 : 1);
@@ -176,7 +182,7 @@ void MainWindow::showEvent(QShowEvent* event) {
         Guarded([this] {
             if (options_.window.restorePositions) {
                 if (const auto position = shell::ReadMainWindowPosition(ui_.buffers.store)) {
-                    move(position->left, position->top);
+                    PlaceWindow(this, QPoint(position->left, position->top));
                 }
             }
         });
@@ -191,8 +197,9 @@ void MainWindow::ShutDown() {
         return;
     }
     shutDown_ = true;
-    const auto failure =
-        shell::ShutDownApplication(ui_.buffers.store, options_, {x(), y()}, *launcher_);
+    const QPoint client = ClientPosition(this);
+    const auto failure = shell::ShutDownApplication(ui_.buffers.store, options_,
+                                                    {client.x(), client.y()}, *launcher_);
     // An open settings dialog stores what it shows, as when the user closes it.
     for (TfrmGlobals* dialog : OpenSettingsDialogs()) {
         dialog->close();

@@ -9,6 +9,48 @@ namespace {
 
 const NumberConventions kUnitedStates = ConventionsForCountry(1);
 
+// What the field keeps as typed and what the user is then told: a number or a date that
+// cannot be is kept whole (never cut to what the picture holds) and refused with its fault.
+TEST(EntryMask, KeepsWhatIsShapedLikeAValueAndSaysWhatIsWrongWithIt) {
+    struct Case {
+        const char* picture;
+        ValueType type;
+        const char* typed;
+        bool kept;
+        const char* refusal; // empty: a value
+    };
+    const Case cases[] = {
+        {"$###,###,###.##", ValueType::Double, "123456789012", true,
+         "\"123456789012\" is out of range. Enter a number from -999,999,999.99 to "
+         "999,999,999.99."},
+        {"$###,###,###.##", ValueType::Double, "-15,7", true,
+         "\"-15,7\" is not a number. Enter a number from -999,999,999.99 to 999,999,999.99."},
+        {"$###,###,###.##", ValueType::Double, "12.555", true,
+         "Enter a number with at most 2 decimals."},
+        {"$###,###,###.##", ValueType::Double, "12a", false, ""},
+        {"ii,iii", ValueType::Int16, "40000", true,
+         "\"40000\" is out of range. Enter a whole number from 0 to 32,767."},
+        {"ii,iii", ValueType::Int16, "1.5", true,
+         "\"1.5\" is not a whole number. Enter a whole number from 0 to 32,767."},
+        {"ii,iii", ValueType::Int16, "1,200", true, ""},
+        {"mm/dd/yyyy", ValueType::Date, "13/45/2026", true, "Enter a valid date as mm/dd/yyyy."},
+        {"mm/dd/yyyy", ValueType::Date, "02/30/2026", true, "Enter a valid date as mm/dd/yyyy."},
+        {"mm/dd/yyyy", ValueType::Date, "00/10/2026", true, "Enter a valid date as mm/dd/yyyy."},
+        {"mm/dd/yyyy", ValueType::Date, "03/07/2025", true, ""},
+        {"mm/dd/yyyy", ValueType::Date, "3/x", false, ""},
+        {"mm/dd/yyyy", ValueType::Date, "12/12/2026/12/12/2026", false, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const EntryMask mask(c.picture, c.type, kUnitedStates);
+        EXPECT_EQ(mask.KeepsAsTyped(c.typed), c.kept);
+        if (c.kept) {
+            EXPECT_EQ(mask.Refusal(c.typed), c.refusal);
+            EXPECT_EQ(mask.Parse(c.typed).Ok(), std::string_view(c.refusal).empty());
+        }
+    }
+}
+
 TEST(EntryMask, FormatsAndReadsEachKindOfField) {
     const EntryMask money("$###,###,###.##", ValueType::Double, kUnitedStates);
     EXPECT_EQ(money.Format(1234.5), "$1,234.50");

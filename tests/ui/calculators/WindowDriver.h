@@ -25,7 +25,13 @@ struct WindowDriver {
     std::deque<framework::CalculatorFamily> families;
     UiTestContext context;
 
+    // The world of the windows opened next: the test context's, unless a test gives its own
+    // (real message boxes, for instance).
+    ui::UiContext* ui = nullptr;
+
     WindowDriver() { ui::RegisterCalculatorWindows(); }
+
+    ui::UiContext& Ui() { return ui != nullptr ? *ui : context.ui; }
 
     framework::CalculatorFamily& FamilyOf(std::string_view stem) {
         const calculators::CalculatorEntry* entry = calculators::FindCalculator(stem);
@@ -46,10 +52,8 @@ struct WindowDriver {
             return nullptr;
         }
         auto controller = std::make_unique<framework::CalculatorController>(
-            entry->create(context.fixture.context), family, context.fixture.help,
-            context.windowOptions);
-        ui::CalculatorWindow* window =
-            ui::MakeCalculatorWindow(stem, std::move(controller), context.ui);
+            entry->create(Ui().buffers), family, context.fixture.help, context.windowOptions);
+        ui::CalculatorWindow* window = ui::MakeCalculatorWindow(stem, std::move(controller), Ui());
         context.windows.emplace_back(window);
         window->ShowInstance(*slot);
         return dynamic_cast<ui::TcalcBase*>(window);

@@ -1,6 +1,7 @@
 #include "ui/dialogs/GlobalSettingsDialog.h"
 #include "framework/settings/ApplicationValues.h"
 #include "framework/store/RegIni.h"
+#include "ui/dialogs/PageAccelerators.h"
 #include "ui/dialogs/UiFixture.h"
 #include "ui/framework/MaskedLineEdit.h"
 
@@ -112,6 +113,70 @@ TEST_F(GlobalSettingsDialogTest, PageNavigation) {
     EXPECT_EQ(dialog->CurrentPage(), 1);
     EXPECT_FALSE(prior->isEnabled());
     EXPECT_TRUE(next->isEnabled());
+}
+
+TEST_F(GlobalSettingsDialogTest, EachKeyOfAPageLeadsToOneControlAndTheKeyboardTurnsPages) {
+    Open();
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    const QString buttons[] = {Child<QPushButton>("btnPrior")->text(),
+                               Child<QPushButton>("btnNext")->text()};
+    int firstField = -1;
+    for (int page = 1; page <= 3; ++page) {
+        SCOPED_TRACE(page);
+        QWidget* panel = dialog->findChild<QWidget*>(QStringLiteral("pgPage%1").arg(page));
+        QString keys;
+        for (const QString& caption : buttons) {
+            keys += AcceleratorOf(caption);
+        }
+        for (QLabel* label : panel->findChildren<QLabel*>()) {
+            const QChar key = AcceleratorOf(label->text());
+            if (key.isNull()) {
+                continue;
+            }
+            EXPECT_FALSE(keys.contains(key))
+                << "Alt+" << QString(key).toStdString() << " on " << label->text().toStdString();
+            keys += key;
+            // Fields stand in one column on every page.
+            const int left = label->buddy()->mapTo(dialog, QPoint(0, 0)).x();
+            if (firstField < 0) {
+                firstField = left;
+            }
+            EXPECT_EQ(left, firstField) << label->text().toStdString();
+        }
+        if (page < 3) {
+            QTest::keyClick(dialog, Qt::Key_PageDown);
+            EXPECT_EQ(dialog->CurrentPage(), page + 1);
+        }
+    }
+    // A button's key clicks it as a short press does.
+    QTest::keyClick(dialog, Qt::Key_P, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dialog->CurrentPage() == 2; })) << "Alt+P is Prior";
+    QTest::keyClick(dialog, Qt::Key_PageUp);
+    EXPECT_EQ(dialog->CurrentPage(), 1);
+    QTest::keyClick(dialog, Qt::Key_E, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dialog->CurrentPage() == 2; })) << "Alt+E is Next";
+}
+
+TEST(PageAcceleratorsTest, ALaterCaptionMovesItsKeyToAFreeLetter) {
+    const QStringList page2 = {"Rate &Basis?:",
+                               "Acceleration Percen&tage? (%):",
+                               "Purcha&se Price?:",
+                               "&Interest Rate Is?:",
+                               "&Inflation Rate ? (%): ",
+                               "Use for &Starting Date?:",
+                               "&Twice monthly payment days?:"};
+    const QStringList shown = DistinctAccelerators(page2, QStringLiteral("PE"));
+    EXPECT_EQ(shown[0], "Rate &Basis?:");
+    EXPECT_EQ(shown[3], "&Interest Rate Is?:") << "the first keeps its key";
+    EXPECT_EQ(shown[4], "I&nflation Rate ? (%): ");
+    EXPECT_EQ(shown[5], "&Use for Starting Date?:");
+    EXPECT_EQ(shown[6], "T&wice monthly payment days?:");
+    EXPECT_EQ(DistinctAccelerators({"I&nterest && Points are?:", "&Next"}, "N")[0],
+              "&Interest && Points are?:")
+        << "the doubled ampersand is no key";
+    EXPECT_EQ(AcceleratorOf("Pr&ior"), QChar('I'));
+    EXPECT_TRUE(AcceleratorOf("A && B").isNull());
 }
 
 TEST_F(GlobalSettingsDialogTest, RowsLandOnTheirPages) {

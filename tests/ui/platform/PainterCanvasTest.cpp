@@ -4,7 +4,11 @@
 #include "ui/platform/PrintErrors.h"
 #include "ui/platform/ReportRendering.h"
 
+#include "ui/platform/QtPrinting.h"
+
 #include <QImage>
+#include <QPageSize>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -89,6 +93,34 @@ TEST(PainterCanvasTest, TheLoanResultPageStandsWhereItsColumnsSay) {
         }
         EXPECT_FALSE(InkIn(page, 0, 1.45)) << "nothing above the title";
     }
+}
+
+// The page is laid out 8.5 inches wide; on A4 (8.27 inches) it stands in the middle of the
+// sheet, not 0.11 inch to the right of it.
+TEST(PainterCanvasTest, TheReportIsCentredOnThePaperUsed) {
+    const QPageSize a4(QPageSize::A4);
+    const QSizeF inches = a4.size(QPageSize::Inch);
+    QImage page(static_cast<int>(inches.width() * kDpi), static_cast<int>(inches.height() * kDpi),
+                QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    PainterCanvas canvas(painter, PageGeometry{kDpi, kDpi, inches.width(), inches.height()},
+                         [] { return false; });
+    report::PrintResultPage(canvas, report::ReportFont{}, "Loan Calculator 1", kLoanRows);
+    painter.end();
+    const auto title = InkIn(page, 1.5, 1.5 + kLine, 0, inches.width());
+    ASSERT_TRUE(title);
+    EXPECT_NEAR((title->left + title->right) / 2, inches.width() / 2, kTolerance);
+    const auto caption = InkIn(page, 1.5 + 2 * kLine, 1.5 + 3 * kLine, 0, inches.width() / 2);
+    ASSERT_TRUE(caption);
+    EXPECT_NEAR(caption->left, 2.27 - (8.5 - inches.width()) / 2, kTolerance);
+}
+
+TEST(QtPrintingTest, JobsStartOnTheLocalesPaper) {
+    EXPECT_EQ(LocalePaperSize(QLocale(QLocale::English, QLocale::UnitedStates)), QPageSize::Letter);
+    EXPECT_EQ(LocalePaperSize(QLocale(QLocale::French, QLocale::Canada)), QPageSize::Letter);
+    EXPECT_EQ(LocalePaperSize(QLocale(QLocale::English, QLocale::UnitedKingdom)), QPageSize::A4);
+    EXPECT_EQ(LocalePaperSize(QLocale(QLocale::German, QLocale::Germany)), QPageSize::A4);
 }
 
 TEST(PainterCanvasTest, TheLineCursorAndPages) {

@@ -1,11 +1,17 @@
 #include "ui/platform/ApplicationTitle.h"
 #include "ui/platform/FileFilter.h"
+#include "ui/platform/MessageOwner.h"
 #include "ui/platform/QtClipboard.h"
 #include "ui/platform/QtFileDialogs.h"
 #include "ui/platform/QtMessages.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -53,6 +59,54 @@ TEST(QtMessagesTest, AnswersAndEscape) {
               MessageResult::Cancel);
     const auto box = MakeMessageBox("?", MessageIcon::Confirmation, MessageButtons::YesNo, nullptr);
     EXPECT_EQ(box->escapeButton(), box->button(QMessageBox::No));
+}
+
+// Whose a message is: the window whose action runs, else the window with the focus, else the
+// main window; a window other than the main window titles it with its caption.
+TEST(QtMessagesTest, AMessageBelongsToTheWindowOfTheActionOrOfTheFocus) {
+    QWidget main;
+    main.setWindowTitle(QString::fromUtf8(kApplicationTitle));
+    QWidget calculator;
+    calculator.setWindowTitle(QStringLiteral("Loan Calculator 1"));
+    auto* field = new QLineEdit(&calculator);
+    main.show();
+    calculator.show();
+    QtMessages messages(&main);
+
+    struct Seen {
+        QWidget* parent = nullptr;
+        QString title;
+    };
+    const auto shown = [&messages]() {
+        Seen seen;
+        QTimer::singleShot(0, [&seen] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box != nullptr) {
+                seen = {box->parentWidget(), box->windowTitle()};
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        messages.Show("Enter a valid date as mm/dd/yyyy.", MessageIcon::Error, MessageButtons::Ok);
+        return seen;
+    };
+
+    {
+        const MessageOwner owner(field);
+        const Seen seen = shown();
+        EXPECT_EQ(seen.parent, &calculator) << "the window of the running action";
+        EXPECT_EQ(seen.title, "Loan Calculator 1");
+    }
+    calculator.activateWindow();
+    field->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([field] { return field->hasFocus(); }));
+    EXPECT_EQ(shown().parent, &calculator) << "the window with the focus";
+
+    calculator.hide();
+    main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&main] { return QApplication::activeWindow() == &main; }));
+    const Seen seen = shown();
+    EXPECT_EQ(seen.parent, &main);
+    EXPECT_EQ(seen.title, QString::fromUtf8(kApplicationTitle));
 }
 
 TEST(QtClipboardTest, LinesEndWithNewlineOnLinux) {
