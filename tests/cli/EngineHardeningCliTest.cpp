@@ -29,7 +29,7 @@ TEST(EngineHardeningCli, QuestionsWithoutAnAnswerSayWhy) {
         {{"loan", "PV=12000", "NumPmts=0", "Rate=12", "Pmt=120", "AmortMthd=Fixed Principal"},
          "Infinite term.\nPayment is less than interest."},
         // Payments that exceed the interest by too little end after hundreds of thousands.
-        {{"loan", "PV=1000000000", "NumPmts=0", "Rate=1", "Pmt=27398", "PYR=Daily", "CmpPYR=Daily"},
+        {{"loan", "PV=100000000", "NumPmts=0", "Rate=1", "Pmt=2740", "PYR=Daily", "CmpPYR=Daily"},
          "The term exceeds 32,767 payments."},
         {{"loan", "PV=10000", "NumPmts=0", "Rate=12", "Pmt=100.01", "AmortMthd=Fixed Principal"},
          "The term exceeds 32,767 payments."},
