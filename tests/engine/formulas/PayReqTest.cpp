@@ -103,7 +103,7 @@ TEST(coPayReq, RefusesTermsAndCountsItCannotDivideBy) {
         {0, testing::kTermZero}, {-1, testing::kTermNegative}, {-120, testing::kTermNegative}};
     for (const auto& [n, text] : terms) {
         coPayReq req;
-        ExpectError<EFinance>([&] { req.Init(10000, n, 6, 12, 12); }, text);
+        ExpectError<EFinance>([&, n = n] { req.Init(10000, n, 6, 12, 12); }, text);
     }
     coPayReq req;
     ExpectError<EInternalError>([&] { req.Init(10000, 120, 6, 12, 0); }, testing::kZeroCompounding);

@@ -64,7 +64,7 @@ TEST(coPreValAmt, RefusesACountItCannotUse) {
                                                           {-5, testing::kTermNegative}};
     for (const auto& [n, text] : terms) {
         coPreValAmt pv;
-        ExpectError<EFinance>([&] { pv.Init(10000, n, 12, 6); }, text);
+        ExpectError<EFinance>([&, n = n] { pv.Init(10000, n, 12, 6); }, text);
     }
     coPreValAmt pv;
     ExpectError<EInternalError>([&] { pv.Init(10000, 12, 0, 6); }, testing::kZeroCompounding);
