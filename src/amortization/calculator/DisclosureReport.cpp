@@ -368,7 +368,7 @@ std::string LateChargeSentence(const DisclosureInfo& info,
     if (info.lateChargeKind == LateChargeKind::FixedAmount) {
         return report::Format(std::string(kLead) + " %m.", {info.lateCharge}, conventions);
     }
-    return report::Format(std::string(kLead) + " %f % of the payment.", {info.lateCharge},
+    return report::Format(std::string(kLead) + " %f %% of the payment.", {info.lateCharge},
                           conventions);
 }
 
@@ -377,7 +377,7 @@ std::string DisclosureDateText(dates::DayNumber today) {
     if (date.month < 1 || date.month > 12) {
         return {};
     }
-    char day[4];
+    char day[16];
     std::snprintf(day, sizeof day, "%02d", date.day);
     return std::string(kMonthNames[static_cast<std::size_t>(date.month - 1)]) + " " + day + " " +
            std::to_string(date.year);

@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <variant>
+
 namespace quarvex::ui {
 
 namespace {

@@ -37,8 +37,8 @@ protected:
         const auto pdf = folder / "statement.pdf";
         const auto txt = folder / "statement.txt";
         RenderToPdf(pdf, "APR Disclosure", [&](ReportCanvas& canvas) {
-            amortization::PrintDisclosureReport(canvas, figures, info,
-                                                AmortFixture::Day(2024, 1, 15), loan.conventions);
+            amortization::PrintDisclosureReport(
+                canvas, figures, info, amortization::testing::Day(2024, 1, 15), loan.conventions);
         });
         const std::string command =
             "pdftotext -layout '" + pdf.string() + "' '" + txt.string() + "'";
