@@ -131,9 +131,9 @@ public:
         Body();
         Text("You have the right to receive at this time a itemization of the Amount Financed.");
         Skip(1);
-        Choice(info_.itemizationWanted, kLeft + 0.5, "I want an itemization.");
-        Choice(!info_.itemizationWanted, kLeft + 3.5, "I do not want an itemization.");
-        Skip(2);
+        BoxedText(info_.itemizationWanted, kLeft + 0.5, "I want an itemization.");
+        BoxedText(!info_.itemizationWanted, kLeft + 3.5, "I do not want an itemization.");
+        Skip(3);
     }
 
     void PaymentSchedule() {
@@ -187,7 +187,8 @@ public:
         Title("Security:");
         Text("You are giving a security interest in:");
         Text(info_.securityOther ? info_.securityAsset : std::string(kSignatureLine));
-        Choice(info_.securityGoods, kLeft, "the goods or property being purchased.");
+        BoxedText(info_.securityGoods, kLeft, "the goods or property being purchased.");
+        canvas_.NewLine();
         Skip(1);
     }
 
@@ -329,11 +330,10 @@ private:
         }
     }
 
-    // A box with its text after it, on a line of its own.
-    void Choice(bool ticked, double x, const std::string& text) {
+    // A box with its text after it.
+    void BoxedText(bool ticked, double x, const std::string& text) {
         CheckBox(ticked, x);
         canvas_.PrintLeft(text, x + 0.2);
-        canvas_.NewLine();
     }
 
     // "  may      will not       <rest>", the box before "may" ticked when `may`, else the
@@ -341,10 +341,8 @@ private:
     void MayOrNot(bool may, const std::string& rest) {
         constexpr double kMayX = kLeft + 0.3;
         constexpr double kWillNotX = kLeft + 1.0;
-        CheckBox(may, kMayX);
-        canvas_.PrintLeft("may", kMayX + 0.2);
-        CheckBox(!may, kWillNotX);
-        canvas_.PrintLeft("will not", kWillNotX + 0.2);
+        BoxedText(may, kMayX, "may");
+        BoxedText(!may, kWillNotX, "will not");
         canvas_.PrintLeft(rest, kLeft + 1.9);
         canvas_.NewLine();
     }
