@@ -29,21 +29,27 @@ struct TextArgument {
     std::string DisclosureInfo::*other = nullptr;
     std::size_t maxLength = 40;
     std::string_view help;
+    // As the dialog's field takes typed text: a state in upper case, a zip of digits, a phone
+    // in its picture.
+    framework::AccountEntryRule rule = framework::AccountEntryRule::Plain;
 };
 
 const std::vector<TextArgument>& TextArguments() {
     using C = DisclosureCreditor;
     using B = framework::TAccountDetails;
+    constexpr auto kUpper = framework::AccountEntryRule::UpperCase;
+    constexpr auto kDigits = framework::AccountEntryRule::DigitsOnly;
+    constexpr auto kPhone = framework::AccountEntryRule::PhonePicture;
     static const std::vector<TextArgument> arguments = {
         {"Creditor", &C::name, nullptr, nullptr, 35, "the creditor's name"},
         {"LoanOfficer", &C::loanOfficer, nullptr, nullptr, 35, "the loan officer"},
         {"Address1", &C::address1, nullptr, nullptr, 40, "the creditor's address"},
         {"Address2", &C::address2, nullptr, nullptr, 40, "its second line"},
         {"City", &C::city, nullptr, nullptr, 30, "the creditor's city"},
-        {"State", &C::state, nullptr, nullptr, 2, "its state"},
-        {"Zip", &C::zip, nullptr, nullptr, 10, "its zip code"},
-        {"Phone1", &C::phone1, nullptr, nullptr, 12, "its phone"},
-        {"Phone2", &C::phone2, nullptr, nullptr, 12, "its second phone"},
+        {"State", &C::state, nullptr, nullptr, 2, "its state", kUpper},
+        {"Zip", &C::zip, nullptr, nullptr, 10, "its zip code", kDigits},
+        {"Phone1", &C::phone1, nullptr, nullptr, 12, "its phone", kPhone},
+        {"Phone2", &C::phone2, nullptr, nullptr, 12, "its second phone", kPhone},
         {"Ext", &C::ext, nullptr, nullptr, 4, "the phone extension"},
         {"Country", &C::country, nullptr, nullptr, 30, "its country"},
         {"BorrowerFirstName", nullptr, &B::firstName, nullptr, 25, "the borrower's first name"},
@@ -51,8 +57,8 @@ const std::vector<TextArgument>& TextArguments() {
         {"BorrowerAddress1", nullptr, &B::address1, nullptr, 40, "address"},
         {"BorrowerAddress2", nullptr, &B::address2, nullptr, 40, "second line"},
         {"BorrowerCity", nullptr, &B::city, nullptr, 40, "city"},
-        {"BorrowerState", nullptr, &B::state, nullptr, 2, "state"},
-        {"BorrowerZip", nullptr, &B::zip, nullptr, 10, "zip code"},
+        {"BorrowerState", nullptr, &B::state, nullptr, 2, "state", kUpper},
+        {"BorrowerZip", nullptr, &B::zip, nullptr, 10, "zip code", kDigits},
         {"SecurityAsset", nullptr, nullptr, &DisclosureInfo::securityAsset, 25,
          "the security when SecurityOthers=yes"},
         {"Insurance", nullptr, nullptr, &DisclosureInfo::insurancePremium, 40,
@@ -131,7 +137,7 @@ bool TakeDisclosureArgument(DisclosureInfo& info, std::string_view name, std::st
         std::string& field = a.creditor   ? info.creditor.*a.creditor
                              : a.borrower ? info.borrower.*a.borrower
                                           : info.*a.other;
-        field = value;
+        field = framework::ApplyEntryRule({a.name, "", "", nullptr, a.maxLength, a.rule}, value);
         return true;
     }
     for (const SwitchArgument& s : kSwitches) {

@@ -56,16 +56,22 @@ protected:
 // 5,000 over 36 months at 12 %: payments of PMT(1 %, 36, 5000) = 166.07, the last 166.15
 // with the interest rounded each month, 978.60 of interest in all.
 TEST_F(DisclosureCommandLineTest, ThePdfHoldsTheStatementInPlaceOfTheSchedule) {
-    const DisclosureRun run = Run({"Creditor=Harbor Savings Bank", "BorrowerFirstName=Dana",
-                                   "LateCharge=25", "--pdf", "statement.pdf", "--disclosure"});
+    const DisclosureRun run =
+        Run({"Creditor=Harbor Savings Bank", "BorrowerFirstName=Dana", "LateCharge=25",
+             "City=Portland", "State=me", "Zip=04-101", "--pdf", "statement.pdf", "--disclosure"});
     ASSERT_EQ(run.code, 0) << run.err;
     ASSERT_FALSE(printing.titles.empty());
     EXPECT_EQ(printing.titles.back(), "APR Disclosure");
-    bool creditorPrinted = false;
-    for (const auto& printed : printing.canvas.printed) {
-        creditorPrinted = creditorPrinted || printed.text == "Harbor Savings Bank";
-    }
-    EXPECT_TRUE(creditorPrinted);
+    const auto printed = [this](const std::string& text) {
+        for (const auto& p : printing.canvas.printed) {
+            if (p.text == text) {
+                return true;
+            }
+        }
+        return false;
+    };
+    EXPECT_TRUE(printed("Harbor Savings Bank"));
+    EXPECT_TRUE(printed("Portland, ME 04101")) << "as the dialog's fields take them";
     for (const char* part : {"12.00%", "$978.60", "$5,000.00", "$5,978.60",
                              "      35          $166.07  Monthly Beginning 02/15/2024\n",
                              "       1          $166.15  Monthly Beginning 01/15/2027\n",
