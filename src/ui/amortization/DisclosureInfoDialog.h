@@ -6,7 +6,6 @@
 #include <array>
 #include <string>
 
-class QAbstractButton;
 class QCheckBox;
 class QLabel;
 class QRadioButton;
