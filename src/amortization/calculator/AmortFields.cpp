@@ -129,6 +129,10 @@ const framework::CalculatorSpec& TcbAmort::Definition() {
         {"apr", "adds the APR Detail: the loan's annual percentage rate and its figures", false},
         {"csv", "prints the schedule as CSV instead: the row's field names, then one line a row",
          true},
+        {"disclosure",
+         "prints the disclosure statement's figures instead; with --pdf the PDF holds the "
+         "statement in place of the schedule",
+         true},
     };
     static const framework::CalculatorSpec spec = {
         .stem = "amort",

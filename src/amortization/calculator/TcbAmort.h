@@ -8,6 +8,7 @@
 #include "amortization/calculator/AprDisclosure.h"
 #include "amortization/calculator/AprFlows.h"
 #include "amortization/calculator/AprPaymentGroups.h"
+#include "amortization/calculator/DisclosureInfo.h"
 #include "amortization/calculator/ScheduleReport.h"
 #include "engine/cashflow/CashFlowLists.h"
 #include "framework/buffer/CalcBuffer.h"
@@ -218,6 +219,8 @@ private:
     long double apr_ = 0;
     std::vector<engine::TOffsetCashFlow> aprFlows_;
     bool printPreparedFor_ = false;
+    // The command line's disclosure information (--disclosure).
+    DisclosureInfo disclosure_;
 };
 
 // The first payment date a new loan proposes on `today`: the first of the next month when

@@ -1,9 +1,12 @@
 // The amortization calculator on the command line: its settings as NAME=VALUE arguments, the
 // --apr and --csv switches and the members of its JSON.
+#include "amortization/calculator/DisclosureArguments.h"
+#include "amortization/calculator/DisclosureReport.h"
 #include "amortization/calculator/LoanSettingSpecs.h"
 #include "amortization/calculator/TcbAmort.h"
 #include "amortization/calculator/TransRecColumns.h"
 #include "framework/dates/DateText.h"
+#include "platform/Clock.h"
 
 #include <algorithm>
 #include <array>
@@ -79,6 +82,9 @@ OutputValue Day(dates::DayNumber date) {
 } // namespace
 
 bool TcbAmort::TakeArgument(std::string_view name, std::string_view value) {
+    if (TakeDisclosureArgument(disclosure_, name, value)) {
+        return true;
+    }
     AmortCalcState state = state_;
     bool taken = true;
     if (const auto setting =
@@ -149,6 +155,9 @@ std::vector<std::string> TcbAmort::ArgumentHelp() const {
     help.push_back("RecalcPmtAfterZero\tyes to solve the payment again after a skipped one; yes "
                    "unless given");
     help.push_back("OptimizePmts\tyes to fit a solved payment to the cent; yes unless given");
+    for (std::string& line : DisclosureArgumentHelp()) {
+        help.push_back(std::move(line));
+    }
     return help;
 }
 
@@ -158,6 +167,18 @@ std::string TcbAmort::OutputFlagText(std::string_view flag) const {
         const AprDetail detail = amortization::MakeAprDetail(
             Inputs(), state_.OneTimeFees, PaidAtOrigination(), results_, ComputeApr());
         return "\r\n" + AprDetailCopyText(detail, Context().conventions);
+    }
+    if (flag == "disclosure") {
+        // The statement replaces the printout --pdf has just written (the print job replaces
+        // the file); without --pdf nothing is printed and the figures are the output.
+        RequireResults();
+        std::vector<TAprPmtRec> groups;
+        BuildPaymentGroups(groups);
+        const AprDisclosureFigures figures = amortization::MakeDisclosureFigures(
+            Inputs(), results_, ComputeApr(), std::move(groups));
+        PrintDisclosureStatement(Context().printing, figures, disclosure_, Context().clock.Today(),
+                                 Context().conventions);
+        return DisclosureSummaryText(figures, disclosure_, Context().conventions);
     }
     if (flag == "csv") {
         std::string text = TransRecCsvHeader();

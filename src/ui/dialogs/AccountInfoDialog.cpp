@@ -90,9 +90,10 @@ TfrmAcntInfo::TfrmAcntInfo(UiContext& ui, framework::TAccountDetails& details, Q
     ok->setDefault(true);
     auto* skip = new QPushButton(tr("Skip"), this);
     skip->setObjectName("btnSkip");
+    second_ = skip;
     auto* help = new QPushButton(tr("&Help"), this);
     help->setObjectName("btnHelp");
-    connect(ok, &QPushButton::clicked, this, &TfrmAcntInfo::Accept);
+    connect(ok, &QPushButton::clicked, this, [this] { Accept(); });
     connect(skip, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this,
             [this] { ui_.help.ShowContext(framework::kAccountInfoHelpContext); });
@@ -102,16 +103,30 @@ TfrmAcntInfo::TfrmAcntInfo(UiContext& ui, framework::TAccountDetails& details, Q
     buttons->addWidget(skip);
     buttons->addWidget(help);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addLayout(buttons);
+    layout_ = new QVBoxLayout(this);
+    layout_->addLayout(grid);
+    layout_->addLayout(buttons);
     fields_[framework::TcbAcntInfo::kFirstNameRow]->setFocus();
 }
 
-void TfrmAcntInfo::Accept() {
+void TfrmAcntInfo::InsertSection(QWidget* section) {
+    layout_->insertWidget(layout_->count() - 1, section);
+}
+
+void TfrmAcntInfo::TakeFields() {
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         buffer_.SetValue(i, ToStdString(fields_[i]->text()));
     }
+}
+
+void TfrmAcntInfo::ShowBuffer() {
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        fields_[i]->setText(ToQString(buffer_.Values()[i]));
+    }
+}
+
+void TfrmAcntInfo::Accept() {
+    TakeFields();
     if (const auto error = buffer_.AcceptInto(details_)) {
         ui_.buffers.messages.Show(*error, MessageIcon::Error, MessageButtons::Ok);
         fields_[framework::TcbAcntInfo::kFirstNameRow]->setFocus();

@@ -8,6 +8,8 @@
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
+class QVBoxLayout;
 
 namespace quarvex::framework {
 class ApplicationValues;
@@ -30,7 +32,20 @@ public:
     // "OK": the entries go into the details and the dialog closes with Accepted, unless the
     // first name is empty: then "First Name is Required" is shown, the focus goes to the
     // first name and the dialog stays open.
-    void Accept();
+    virtual void Accept();
+
+protected:
+    // For dialogs that ask for more than whom the report is for: they add their own rows
+    // between the name block and the buttons, and rename the second button.
+    UiContext& Ui() const { return ui_; }
+    framework::TAccountDetails& Details() const { return details_; }
+    void InsertSection(QWidget* section);
+    QPushButton* SecondButton() const { return second_; }
+    // The fields as typed, after each row's entry rule.
+    void TakeFields();
+    // The buffer's values shown in the fields again.
+    void ShowBuffer();
+    framework::TcbAcntInfo& Buffer() { return buffer_; }
 
 private:
     UiContext& ui_;
@@ -38,6 +53,8 @@ private:
     framework::TcbAcntInfo buffer_;
     std::array<QLabel*, framework::kAccountInfoRowCount> labels_{};
     std::array<QLineEdit*, framework::kAccountInfoRowCount> fields_{};
+    QVBoxLayout* layout_ = nullptr;
+    QPushButton* second_ = nullptr;
 };
 
 // Shows the dialog modally over the run's account details (made on first use). True when the
