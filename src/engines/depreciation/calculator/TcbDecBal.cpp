@@ -46,6 +46,7 @@ const framework::CalculatorSpec& TcbDecBal::Definition() {
         .localDefaults = locals,
         .globalDefaults = globals,
         .rows = rows,
+        .needsOwnWindow = true,
         .outputFlags = OutputFlags(),
     };
     return spec;

@@ -79,6 +79,7 @@ const framework::CalculatorSpec& TcbMACRS::Definition() {
         .localDefaults = locals,
         .globalDefaults = globals,
         .rows = rows,
+        .needsOwnWindow = true,
         .outputFlags = OutputFlags(),
     };
     return spec;

@@ -14,6 +14,7 @@ const framework::CalculatorSpec& TcbSlDep::Definition() {
         .localDefaults = LocalDefaults(),
         .globalDefaults = GlobalDefaults(),
         .rows = Rows(),
+        .needsOwnWindow = true,
         .outputFlags = OutputFlags(),
     };
     return spec;

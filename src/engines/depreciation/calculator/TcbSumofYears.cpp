@@ -14,6 +14,7 @@ const framework::CalculatorSpec& TcbSumofYears::Definition() {
         .localDefaults = LocalDefaults(),
         .globalDefaults = GlobalDefaults(),
         .rows = Rows(),
+        .needsOwnWindow = true,
         .outputFlags = OutputFlags(),
     };
     return spec;
