@@ -192,6 +192,8 @@ TEST(Macrs, NoYearTakesMoreThanIsLeft) {
         }
         EXPECT_NEAR(taken, 10000, 1.0) << c.period;
     }
+    // 4.5 years are five: six rows under a declining-balance method.
+    EXPECT_EQ(Macrs(10000, {4.5f, 3, coMACRS::MidYear, 1, {}}).size(), 6u);
     // A half-year recovery period at 200 %: the first year would take twice the basis.
     const auto half = Macrs(10000, {0.5f, 3, coMACRS::MidYear, 1, {}});
     EXPECT_EQ(Amounts(half), (std::vector<double>{10000, 0}));
