@@ -1,11 +1,13 @@
 #include "ui/engines/TcalcDepreciation.h"
 
 #include "engines/depreciation/calculator/TcbDepreciation.h"
+#include "engines/depreciation/calculator/TcbMACRS.h"
 #include "framework/report/Format.h"
 #include "ui/calculators/CommonButtons.h"
 #include "ui/platform/QtText.h"
 
 #include <QHeaderView>
+#include <QPushButton>
 #include <QTableWidget>
 
 namespace quarvex::ui {
@@ -34,6 +36,8 @@ TcalcDepreciation::TcalcDepreciation(std::unique_ptr<framework::CalculatorContro
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setFocusPolicy(Qt::NoFocus);
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->setMinimumHeight(table_->verticalHeader()->defaultSectionSize() * (kVisibleRows + 1));
     AddBelowFields(table_);
@@ -41,6 +45,16 @@ TcalcDepreciation::TcalcDepreciation(std::unique_ptr<framework::CalculatorContro
         SetButtonHelpContext(button, context);
     }
     AddPrintShortcut(*this);
+    if (dynamic_cast<const engines::TcbMACRS*>(&Controller().Buffer()) != nullptr) {
+        // Connected after the window's own Calc: a recovery period of nothing has been
+        // refused by then, and the user is taken to it.
+        connect(ButtonOf(framework::Button::Calc), &QPushButton::clicked, this, [this] {
+            using engines::TcbMACRS;
+            if (!(Controller().Form().Get<float>(TcbMACRS::RecoveryPeriod) > 0)) {
+                Editor(TcbMACRS::RecoveryPeriod).Widget()->setFocus();
+            }
+        });
+    }
     ShowSchedule();
 }
 

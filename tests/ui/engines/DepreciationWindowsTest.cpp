@@ -111,5 +111,26 @@ TEST_F(DepreciationWindows, ALongScheduleTakesTwoGroupsOfColumns) {
     EXPECT_EQ(table.horizontalHeaderItem(3)->text(), "Year");
 }
 
+TEST_F(DepreciationWindows, MacrsRefusesARecoveryPeriodOfNothingAndGoesToIt) {
+    using MA = engines::TcbMACRS;
+    TcalcDepreciation* window =
+        Calculate<MA>(macrs, {{MA::BookValue, "10000"}, {MA::RecoveryPeriod, "5"}});
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(window->ScheduleTable()->rowCount(), 6);
+    context.fixture.messages.shown.clear();
+    MaskedLineEdit& period = *window->Editor(MA::RecoveryPeriod).LineEdit();
+    period.setFocus();
+    period.selectAll();
+    QTest::keyClicks(&period, "0");
+    window->Editor(MA::BookValue).LineEdit()->setFocus();
+    QTest::mouseClick(window->ButtonOf(Button::Calc), Qt::LeftButton);
+    ASSERT_EQ(context.fixture.messages.shown.size(), 1u);
+    EXPECT_EQ(context.fixture.messages.shown[0].text, "Recovery Period can't Be Zero");
+    EXPECT_EQ(context.fixture.messages.shown[0].icon, MessageIcon::Information);
+    EXPECT_EQ(window->focusWidget(), &period);
+    // The schedule shown stays.
+    EXPECT_EQ(window->ScheduleTable()->rowCount(), 6);
+}
+
 } // namespace
 } // namespace quarvex::ui
