@@ -3,6 +3,7 @@
 #include "framework/settings/DisplayLists.h"
 #include "framework/store/StorePaths.h"
 #include "ui/calculators/CalculatorWindows.h"
+#include "ui/engines/TcalcDepreciation.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -53,6 +54,7 @@ void Program::Start() {
     IndexDatabaseIfDue();
     framework::DisplayLists::Standard();
     ui::RegisterCalculatorWindows();
+    ui::RegisterDepreciationWindows();
 
     window_ = std::make_unique<ui::MainWindow>(ui::ShellContext{ui_, values_, options_});
     messages_.SetParent(window_.get());

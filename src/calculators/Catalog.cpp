@@ -15,6 +15,10 @@
 #include "calculators/PreVal.h"
 #include "calculators/Rembal.h"
 #include "calculators/SecMor.h"
+#include "engines/depreciation/calculator/TcbDecBal.h"
+#include "engines/depreciation/calculator/TcbMACRS.h"
+#include "engines/depreciation/calculator/TcbSlDep.h"
+#include "engines/depreciation/calculator/TcbSumofYears.h"
 
 #include <algorithm>
 #include <cctype>
@@ -33,11 +37,25 @@ template <class Buffer> constexpr CalculatorEntry Entry() {
 }
 
 const CalculatorEntry kCalculators[] = {
-    Entry<TcbLoan>(),    Entry<TcbPayReq>(),  Entry<TcbPreValAmt>(),
-    Entry<TcbEOQ>(),     Entry<TcbSecMor>(),  Entry<TcbAccPmt>(),
-    Entry<TcbBallPmt>(), Entry<TcbAffHse>(),  Entry<TcbInterest>(),
-    Entry<TcbEquRate>(), Entry<TcbIntRate>(), Entry<TcbNetPV>(),
-    Entry<TcbIRR>(),     Entry<TcbRemBal>(),  Entry<amortization::TcbAmort>(),
+    Entry<TcbLoan>(),
+    Entry<TcbPayReq>(),
+    Entry<TcbPreValAmt>(),
+    Entry<TcbEOQ>(),
+    Entry<TcbSecMor>(),
+    Entry<TcbAccPmt>(),
+    Entry<TcbBallPmt>(),
+    Entry<TcbAffHse>(),
+    Entry<TcbInterest>(),
+    Entry<TcbEquRate>(),
+    Entry<TcbIntRate>(),
+    Entry<TcbNetPV>(),
+    Entry<TcbIRR>(),
+    Entry<TcbRemBal>(),
+    Entry<amortization::TcbAmort>(),
+    Entry<engines::TcbSlDep>(),
+    Entry<engines::TcbSumofYears>(),
+    Entry<engines::TcbDecBal>(),
+    Entry<engines::TcbMACRS>(),
 };
 
 bool SameStem(std::string_view a, std::string_view b) {
