@@ -7,6 +7,7 @@
 #include "ui/framework/MaskedLineEdit.h"
 #include "ui/framework/UiTestContext.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
@@ -46,6 +47,9 @@ struct AmortWindowFixture : ::testing::Test {
     static void Enter(ui::TcalcAmort& window, const QString& amount, const QString& periods,
                       const QString& rate, const QString& payment, const QString& origination = {},
                       const QString& firstPayment = {}) {
+        // The window takes the keyboard, so that focus moves as the user's would.
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([&window] { return QApplication::activeWindow() == &window; }));
         Type(window, TcbAmort::PV, amount);
         Type(window, TcbAmort::NumPmts, periods);
         Type(window, TcbAmort::Rate, rate);
