@@ -126,6 +126,11 @@ void TcalcAmort::BuildResultsPart() {
     years_->setToolTip(QStringLiteral("Select fiscal year ending."));
     years_->setExpanding(false);
     years_->setUsesScrollButtons(true);
+    // The tabs keep the height of one row of tabs and the width of the grid, however many
+    // years there are (the scroll buttons reach the others).
+    years_->addTab(QStringLiteral("All"));
+    years_->setFixedHeight(years_->sizeHint().height());
+    years_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     connect(years_, &QTabBar::currentChanged, this,
             [this](int tab) { Guarded([this, tab] { ShowTab(tab); }); });
     shown->addWidget(years_);
@@ -145,6 +150,7 @@ void TcalcAmort::BuildResultsPart() {
     // schedule of fourteen thousand rows opens and scrolls at once.
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
     grid_->setWordWrap(false);
     int width = 2 * grid_->frameWidth() + 20; // room for the scroll bar
     for (std::size_t column = 0; column < kColumnWidths.size(); ++column) {
