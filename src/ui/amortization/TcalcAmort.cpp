@@ -272,6 +272,29 @@ void TcalcAmort::RefreshForm() {
     }
     ShowStateInMenus();
     ApplyEnabling();
+    YieldKeysToMenus();
+}
+
+void TcalcAmort::YieldKeysToMenus() {
+    if (menus_ == nullptr) {
+        return;
+    }
+    // Alt and a letter opens the menu of that letter ("&Calc" with Alt+C); a button with the
+    // same letter would make the key ambiguous and do neither, so the button gives it up.
+    QString menuKeys;
+    for (const QAction* menu : menus_->actions()) {
+        const qsizetype at = menu->text().indexOf(QLatin1Char('&'));
+        if (at >= 0 && at + 1 < menu->text().size()) {
+            menuKeys += menu->text().at(at + 1).toLower();
+        }
+    }
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        QString text = button->text();
+        const qsizetype at = text.indexOf(QLatin1Char('&'));
+        if (at >= 0 && at + 1 < text.size() && menuKeys.contains(text.at(at + 1).toLower())) {
+            button->setText(text.remove(at, 1));
+        }
+    }
 }
 
 void TcalcAmort::ApplyEnabling() {

@@ -98,6 +98,7 @@ private:
     // The inputs changed: the schedule goes, the results hide, the marker turns red.
     void DropResults();
     void ApplyEnabling();
+    void YieldKeysToMenus();
     void ShowStatus();
     void RebuildTabs(int selected);
     void ShowTab(int tab);

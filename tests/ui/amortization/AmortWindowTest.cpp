@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTableView>
 
@@ -250,6 +251,33 @@ TEST_F(AmortWindowTest, TheSwitchesAndSingleValuesKeepTheirMenuState) {
     EXPECT_EQ(window->Item("actOptimizePmts")->isChecked(), !optimize);
     EXPECT_EQ(window->Item("actBalloonPeriod")->toolTip(), "Current value 0");
     EXPECT_FALSE(window->findChild<QMenu*>("mnuCharts")->menuAction()->isVisible());
+}
+
+// Alt and a letter opens the menu of that letter: no button of the window claims it too.
+TEST_F(AmortWindowTest, EveryMenuLetterOpensItsMenuAlone) {
+    TcalcAmort* window = Open();
+    ASSERT_NE(window, nullptr);
+    const auto key = [](const QString& text) {
+        const qsizetype at = text.indexOf('&');
+        return at >= 0 && at + 1 < text.size() ? text.at(at + 1).toLower() : QChar();
+    };
+    QStringList menus;
+    for (const QAction* menu : window->Menus()->actions()) {
+        menus << menu->text();
+    }
+    EXPECT_EQ(menus,
+              (QStringList{"&Calc", "&Loan", "R&eports", "Charts", "&Options", "&Help", "E&xit"}));
+    for (const QPushButton* button : window->findChildren<QPushButton*>()) {
+        const QChar buttonKey = key(button->text());
+        if (buttonKey.isNull()) {
+            continue;
+        }
+        for (const QString& menu : menus) {
+            EXPECT_NE(buttonKey, key(menu)) << button->text().toStdString();
+        }
+    }
+    EXPECT_EQ(window->ButtonOf(Button::Calc)->text(), "Calc");
+    EXPECT_EQ(window->ButtonOf(Button::Copy)->text(), "Cop&y");
 }
 
 } // namespace
