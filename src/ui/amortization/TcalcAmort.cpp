@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabBar>
@@ -192,6 +193,12 @@ void TcalcAmort::WatchFieldFocus() {
 }
 
 bool TcalcAmort::eventFilter(QObject* watched, QEvent* event) {
+    if (HelpOnMenuItem(watched, event)) {
+        return true;
+    }
+    if (qobject_cast<QMenu*>(watched) != nullptr) {
+        return TcalcBase::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::FocusIn) {
         status_->SetText(0, QString::fromLatin1(kFieldHint));
     } else if (event->type() == QEvent::FocusOut) {

@@ -91,6 +91,8 @@ private:
     QAction* AddItem(QMenu* menu, const QString& text, const std::string& name);
     void AddLaterItem(QMenu* menu, const QString& text, const std::string& name);
     void BuildShortcuts();
+    // F1 on a menu item with a help page: the page opens.
+    bool HelpOnMenuItem(QObject* watched, QEvent* event);
     void WatchFieldFocus();
 
     void ShowResults();

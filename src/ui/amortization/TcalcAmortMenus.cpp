@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLayout>
 #include <QLocale>
@@ -87,6 +88,10 @@ void TcalcAmort::BuildMenus() {
     exit->setObjectName(QStringLiteral("actExit"));
     connect(exit, &QAction::triggered, ButtonOf(Button::Close), &QPushButton::click);
 
+    // F1 on a menu item opens its help page.
+    for (QMenu* menu : menus_->findChildren<QMenu*>()) {
+        menu->installEventFilter(this);
+    }
     layout()->setMenuBar(menus_);
     // The keys of the items act while the window has the focus, not only in an open menu.
     for (const auto& [name, item] : items_) {
@@ -191,6 +196,21 @@ QMenu* TcalcAmort::BuildYearEndingMenu(QMenu* parent) {
                 [this, month] { Guarded([this, month] { SetYearEnding(month); }); });
     }
     return months;
+}
+
+bool TcalcAmort::HelpOnMenuItem(QObject* watched, QEvent* event) {
+    auto* menu = qobject_cast<QMenu*>(watched);
+    if (menu == nullptr || event->type() != QEvent::KeyPress ||
+        static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1 || menu->activeAction() == nullptr) {
+        return false;
+    }
+    const int context = menu->activeAction()->property(kHelpContextProperty).toInt();
+    if (context == 0) {
+        return false;
+    }
+    menu->close();
+    ui_.help.ShowContext(context);
+    return true;
 }
 
 void TcalcAmort::BuildShortcuts() {

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -251,6 +252,29 @@ TEST_F(AmortWindowTest, TheSwitchesAndSingleValuesKeepTheirMenuState) {
     EXPECT_EQ(window->Item("actOptimizePmts")->isChecked(), !optimize);
     EXPECT_EQ(window->Item("actBalloonPeriod")->toolTip(), "Current value 0");
     EXPECT_FALSE(window->findChild<QMenu*>("mnuCharts")->menuAction()->isVisible());
+}
+
+TEST_F(AmortWindowTest, F1OnAMenuItemOpensItsHelpPage) {
+    TcalcAmort* window = Open();
+    ASSERT_NE(window, nullptr);
+    const struct {
+        const char* item;
+        int context;
+    } cases[] = {{"actBalloonPeriod", 328},      {"actOneTimeFees", 342},
+                 {"actInterestOnly", 340},       {"actForcePmtCalc", 367},
+                 {"actRecalcPmtAfterZero", 420}, {"actOptimizePmts", 421}};
+    for (const auto& c : cases) {
+        QAction* item = window->Item(c.item);
+        auto* menu = qobject_cast<QMenu*>(item->parent());
+        ASSERT_NE(menu, nullptr) << c.item;
+        menu->popup(QPoint(0, 0));
+        menu->setActiveAction(item);
+        QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+        QApplication::sendEvent(menu, &f1);
+        ASSERT_FALSE(context.fixture.help.contexts.empty()) << c.item;
+        EXPECT_EQ(context.fixture.help.contexts.back(), c.context) << c.item;
+        menu->close();
+    }
 }
 
 // Alt and a letter opens the menu of that letter: no button of the window claims it too.
