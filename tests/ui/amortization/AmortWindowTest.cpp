@@ -80,6 +80,19 @@ TEST_F(AmortWindowTest, CalcShowsTheScheduleWithItsStatusAndHidesItAgainOnAChang
               TcalcBase::kMarkerRed);
 }
 
+TEST_F(AmortWindowTest, TwoWindowsAtMostEachWithItsOwnSchedule) {
+    TcalcAmort* first = Open();
+    TcalcAmort* second = Open();
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->windowTitle(), "Amortization Schedule 2");
+    EXPECT_EQ(context.Open<TcbAmort>(family), nullptr) << "no third window";
+    Enter(*first, "10000", "36", "10", "0", "01/01/2021", "02/01/2021");
+    Calc(*first);
+    EXPECT_TRUE(first->ResultsShown());
+    EXPECT_FALSE(second->ResultsShown());
+}
+
 TEST_F(AmortWindowTest, AnErrorLeavesTheResultsHiddenAndShowsItsText) {
     TcalcAmort* window = Open();
     ASSERT_NE(window, nullptr);
