@@ -84,8 +84,8 @@ const framework::CalculatorSpec& TcbAmort::Definition() {
         Percent("oedPoints", "Poin&ts? (%):", 70),
         ListOf("cbxAmortMthd", "Amorti&zing Method?:", engine::kAmortMethodNames, 14, 0),
     };
-    // The settings and points among the local defaults are kept and shown; opening on the
-    // local defaults applies only the payment period, compounding, method and rate.
+    // Opening on the local defaults applies the rate, payment period, compounding, method and
+    // points to the record and the loan settings among them to the loan (TcbAmort).
     static const LocalDefaultSpec locals[] = {
         {"oedDefaultRate",
          "Annual &Rate? (%):",
@@ -123,7 +123,14 @@ const framework::CalculatorSpec& TcbAmort::Definition() {
          {},
          kOptionsHelp,
          0.0f,
-         kKeptOnly},
+         Points},
+    };
+    static const framework::GlobalDefaultSpec globals[] = {
+        {framework::GlobalSetting::AnnualRate, Rate},
+        {framework::GlobalSetting::Points, Points},
+        {framework::GlobalSetting::PaymentPeriod, PYR},
+        {framework::GlobalSetting::CompoundingPeriod, CmpPYR},
+        {framework::GlobalSetting::AmortizingMethod, AmortMthd},
     };
     static const framework::OutputFlagSpec flags[] = {
         {"apr", "adds the APR Detail: the loan's annual percentage rate and its figures", false},
@@ -142,7 +149,7 @@ const framework::CalculatorSpec& TcbAmort::Definition() {
         .optionsHelpTopic = kOptionsHelp,
         .fields = fields,
         .localDefaults = locals,
-        .globalDefaults = {},
+        .globalDefaults = globals,
         .rows = {},
         .note = {},
         .needsOwnWindow = true, // a schedule grid and its settings dialogs

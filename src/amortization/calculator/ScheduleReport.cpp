@@ -23,7 +23,10 @@ struct Sums {
 
 // Column positions in inches: labels from the left, the date and amounts right-aligned.
 constexpr double kLabelX = 0.65;
-constexpr double kDateX = 2.0;
+// The date ends far enough right that a label of eight characters ("Init/1", "360/30") in
+// the report's 10-point font ends well before the date begins, and far enough left that a
+// payment of fourteen characters still starts after it.
+constexpr double kDateX = 2.3;
 constexpr double kPaymentX = 3.5;
 constexpr double kPrincipalX = 4.75;
 constexpr double kInterestX = 6.5;

@@ -139,11 +139,13 @@ public:
     // switches and the twelve settings under the calculator's key.
     void SaveLast() const override;
     bool LoadLast() override;
-    // Local defaults: only the payment period, compounding, method and rate; the settings and
-    // points among them are kept and shown but not applied.
+    // Local defaults: the rate, payment period, compounding, method and points into the
+    // record, and the rate basis, acceleration, points, odd-days and short-period settings of
+    // the options page into the loan's settings.
     void UseLocalDefaults() override;
-    // Global defaults: payment period and compounding to their first entries and the rate to
-    // 0; the program-wide settings are not read.
+    // Global defaults, as every calculator takes them: the program-wide rate, points, payment
+    // period, compounding and method, and the program-wide loan settings (rate basis,
+    // acceleration, points, odd days, short period, US Rule, twice-monthly days).
     void UseGlobalDefaults() override;
 
     // Year tabs (after "All") and the totals each shows.

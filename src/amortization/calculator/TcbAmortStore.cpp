@@ -2,7 +2,13 @@
 #include "amortization/calculator/LoanSettingSpecs.h"
 #include "amortization/calculator/TcbAmort.h"
 #include "framework/buffer/FieldStorage.h"
+#include "framework/settings/ApplicationValues.h"
+#include "framework/settings/TbufGlobals.h"
 #include "framework/store/RegIni.h"
+
+#include <optional>
+#include <type_traits>
+#include <variant>
 
 namespace quarvex::amortization {
 
@@ -89,16 +95,99 @@ bool TcbAmort::LoadLast() {
     return true;
 }
 
+namespace {
+
+using framework::GlobalSetting;
+
+// The loan settings a defaults level applies: the local default (none for the two the
+// options page does not offer) and the global setting of each, by the setting's name.
+struct SettingDefault {
+    std::string_view name;
+    std::optional<std::size_t> local;
+    GlobalSetting global;
+};
+constexpr SettingDefault kSettingDefaults[] = {
+    {"RateBasis", TcbAmort::DefaultRateBasis, GlobalSetting::RateBasis},
+    {"AccelMthd", TcbAmort::DefaultAccelMthd, GlobalSetting::AccelerationMethod},
+    {"PointsPaidMthd", TcbAmort::DefaultPointsPaidMthd, GlobalSetting::PointsAre},
+    {"LongInterestPmtMthd", TcbAmort::DefaultLongInterestPmtMthd, GlobalSetting::OddDaysPaidWhen},
+    {"LongInterestCalcMthd", TcbAmort::DefaultLongInterestCalcMthd,
+     GlobalSetting::OddDaysCalculation},
+    {"ShortInterestPmtMthd", TcbAmort::DefaultShortInterestPmtMthd,
+     GlobalSetting::ShortPeriodPaidHow},
+    {"ShortInterestCalcMthd", TcbAmort::DefaultShortInterestCalcMthd,
+     GlobalSetting::ShortPeriodCalculation},
+    {"USRule", std::nullopt, GlobalSetting::ApplyUSRule},
+    {"TwiceMonthly", std::nullopt, GlobalSetting::TwiceMonthlyDays},
+};
+
+// Sets the setting `name` to `code` when the code is one of its list's; a stored value that
+// is not is left out and the setting keeps what it had.
+void ApplySettingCode(AmortSettings& settings, std::string_view name, std::optional<int> code) {
+    for (const LoanSettingSpec& spec : LoanSettingSpecs()) {
+        if (spec.name == name && code && spec.IsCode(*code)) {
+            spec.set(settings, *code);
+        }
+    }
+}
+
+std::optional<int> WholeNumber(const framework::FieldValue& value) {
+    if (const auto* choice = std::get_if<Choice>(&value)) {
+        return choice->index;
+    }
+    return std::visit(
+        [](const auto& v) -> std::optional<int> {
+            using V = std::decay_t<decltype(v)>;
+            if constexpr (std::is_integral_v<V>) {
+                return static_cast<int>(v);
+            } else {
+                return std::nullopt;
+            }
+        },
+        value);
+}
+
+std::optional<int> WholeNumber(const framework::SettingValue& value) {
+    return std::visit(
+        [](const auto& v) -> std::optional<int> {
+            using V = std::decay_t<decltype(v)>;
+            if constexpr (std::is_integral_v<V>) {
+                return static_cast<int>(v);
+            } else {
+                return std::nullopt;
+            }
+        },
+        value);
+}
+
+} // namespace
+
 void TcbAmort::UseLocalDefaults() {
-    // Only the entries with a target field: rate, payment period, compounding and method.
+    // The rate, payment period, compounding, method and points go into the record; the loan
+    // settings of the options page (their codes) become the loan's.
     CalcBuffer::UseLocalDefaults();
+    AmortCalcState state = state_;
+    for (const SettingDefault& setting : kSettingDefaults) {
+        if (setting.local) {
+            ApplySettingCode(state.Settings, setting.name,
+                             WholeNumber(Options().localDefaults.at(*setting.local)));
+        }
+    }
+    SetState(state);
 }
 
 void TcbAmort::UseGlobalDefaults() {
-    framework::DataRecord& data = Data();
-    data.Set(PYR, Choice{0});
-    data.Set(CmpPYR, Choice{0});
-    data.Set(Rate, 0.0f);
+    // As every calculator: the program-wide rate, points, payment period, compounding and
+    // method, read when applied; and the program-wide loan settings.
+    CalcBuffer::UseGlobalDefaults();
+    framework::TbufGlobals globals;
+    globals.SetPublisherValues();
+    globals.LoadFromRegistry(Context().store, Context().application.DefaultDataFolder());
+    AmortCalcState state = state_;
+    for (const SettingDefault& setting : kSettingDefaults) {
+        ApplySettingCode(state.Settings, setting.name, WholeNumber(globals.Value(setting.global)));
+    }
+    SetState(state);
 }
 
 } // namespace quarvex::amortization

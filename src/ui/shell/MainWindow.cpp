@@ -4,6 +4,7 @@
 #include "platform/Messages.h"
 #include "shell/ShellTexts.h"
 #include "shell/ShutDown.h"
+#include "ui/amortization/TcalcAmort.h"
 #include "ui/dialogs/GlobalSettingsDialog.h"
 #include "ui/framework/GuardedCall.h"
 #include "ui/platform/MessageOwner.h"
@@ -31,6 +32,8 @@ MainWindow::MainWindow(ShellContext context, CalculatorWindowFactory factory, QW
       factory_(std::move(factory)) {
     setObjectName("frmMain");
     setWindowTitle(ToQString(texts::kProductTitle));
+    // The launcher offers the calculators whose windows are registered.
+    RegisterAmortizationWindows();
     // A fixed window with a system menu and a minimise box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

@@ -149,9 +149,8 @@ TEST(TcbAmort, MissingAndDamagedStoredValues) {
 }
 
 // The options page keeps all twelve defaults under "Default" + prompt; opening on the local
-// defaults applies the rate, payment period, compounding and method only; opening on the
-// global defaults puts the payment period and compounding on their first entries and the rate
-// at 0, whatever the program-wide settings say.
+// defaults applies them all: the record's fields and the loan settings; opening on the global
+// defaults takes the program-wide settings as every calculator does.
 TEST(TcbAmort, DefaultsLevels) {
     AmortFixture f;
     f.Set("Rate=8 PV=1000 RateBasis=2");
@@ -178,17 +177,22 @@ TEST(TcbAmort, DefaultsLevels) {
     EXPECT_EQ(data.Get<Choice>(TcbAmort::PYR).index, 7);
     EXPECT_EQ(data.Get<Choice>(TcbAmort::CmpPYR).index, 8);
     EXPECT_EQ(data.Get<Choice>(TcbAmort::AmortMthd).index, 2);
-    EXPECT_EQ(data.Get<float>(TcbAmort::Points), 0.0f);                         // kept, not applied
-    EXPECT_EQ(f.buffer.State().Settings.RateBasis, InterestBasis::Ordinary360); // as it was
+    EXPECT_EQ(data.Get<float>(TcbAmort::Points), 2.0f);
+    EXPECT_EQ(f.buffer.State().Settings.RateBasis, InterestBasis::Actual365); // code 4
     EXPECT_EQ(data.Get<double>(TcbAmort::PV), 1000);
 
     f.store.SetCurSubKey("Software\\Kelvarn Software\\Quarvex!");
     f.store.WriteReal("Annual &Rate? (%):", 9.5);
+    f.store.WriteInteger("Rate &Basis?:", 3);
     f.buffer.UseGlobalDefaults();
-    EXPECT_EQ(data.Get<float>(TcbAmort::Rate), 0.0f);
-    EXPECT_EQ(data.Get<Choice>(TcbAmort::PYR).index, 0);
-    EXPECT_EQ(data.Get<Choice>(TcbAmort::CmpPYR).index, 0);
-    EXPECT_EQ(data.Get<Choice>(TcbAmort::AmortMthd).index, 2);
+    // The program-wide defaults, as every calculator takes them: the rate stored, the
+    // publisher's monthly payments and compounding, the normal method, no points.
+    EXPECT_EQ(data.Get<float>(TcbAmort::Rate), 9.5f);
+    EXPECT_EQ(data.Get<Choice>(TcbAmort::PYR).index, 5);
+    EXPECT_EQ(data.Get<Choice>(TcbAmort::CmpPYR).index, 6);
+    EXPECT_EQ(data.Get<Choice>(TcbAmort::AmortMthd).index, 0);
+    EXPECT_EQ(data.Get<float>(TcbAmort::Points), 0.0f);
+    EXPECT_EQ(f.buffer.State().Settings.RateBasis, InterestBasis::Actual360); // code 3
 }
 
 // Calc solves the zero field and writes it back; a failure leaves record, rows and results as
