@@ -2,10 +2,12 @@
 
 #include "amortization/calculator/LoanSettingSpecs.h"
 #include "engine/EngineTypes.h"
+#include "framework/settings/AccountDetails.h"
 #include "platform/Messages.h"
 #include "ui/amortization/AmortScheduleModel.h"
 #include "ui/amortization/AmortStatusBar.h"
 #include "ui/amortization/AmortTotalsPanel.h"
+#include "ui/amortization/DisclosureInfoDialog.h"
 #include "ui/framework/HelpContext.h"
 #include "ui/platform/QtText.h"
 
@@ -70,7 +72,10 @@ TcalcAmort::TcalcAmort(std::unique_ptr<framework::CalculatorController> controll
     Refresh();
 }
 
-TcalcAmort::~TcalcAmort() = default;
+TcalcAmort::~TcalcAmort() {
+    // The information dialog refers to the account kept beside it: it goes first.
+    delete disclosureInfo_;
+}
 
 const TcbAmort& TcalcAmort::Amort() const {
     return dynamic_cast<const TcbAmort&>(controller_->Buffer());
@@ -323,6 +328,8 @@ void TcalcAmort::ApplyEnabling() {
     Item("actRecalc")->setEnabled(shown && !ruleOf78s);
     Item("actPrint")->setEnabled(shown);
     Item("actSchedule")->setEnabled(shown);
+    Item("actAprDetail")->setEnabled(shown);
+    Item("actAprDisclosure")->setEnabled(shown);
 }
 
 void TcalcAmort::ShowStatus() {

@@ -16,11 +16,16 @@ class QMenuBar;
 class QTabBar;
 class QTableView;
 
+namespace quarvex::framework {
+struct TAccountDetails;
+}
+
 namespace quarvex::ui {
 
 class AmortScheduleModel;
 class AmortStatusBar;
 class AmortTotalsPanel;
+class TfrmAprInfo;
 
 // The "Amortization Schedule" window: the ten fields of a loan, and once it is calculated its
 // whole schedule in a grid, one tab per fiscal year (and "All"), the year's and the running
@@ -72,10 +77,10 @@ public:
     void AskOneTimeFees();
     void AskInterestOnlyPeriods();
 
-    // Hooks for the windows that build on the schedule; they are not part of this window yet
-    // and their menu items stay disabled.
-    void ShowAprDetail() {}
-    void ShowAprDisclosure() {}
+    // "APR Detail": the 26 figures of the calculated loan's annual percentage rate.
+    void ShowAprDetail();
+    // "&APR Disclosure": the disclosure information, then the printed statement.
+    void ShowAprDisclosure();
 
 protected:
     void RefreshForm() override;
@@ -110,6 +115,10 @@ private:
     void ShowStateInMenus();
     bool AskValue(const AmortValueDialog::Question& question, framework::FieldValue& value);
 
+    // The borrower and creditor of the disclosure statement, asked for once per window and
+    // kept while it is open.
+    std::unique_ptr<framework::TAccountDetails> disclosureAccount_;
+    TfrmAprInfo* disclosureInfo_ = nullptr;
     QMenuBar* menus_ = nullptr;
     QTabBar* years_ = nullptr;
     QTableView* grid_ = nullptr;

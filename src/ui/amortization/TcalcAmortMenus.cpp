@@ -71,7 +71,7 @@ void TcalcAmort::BuildMenus() {
     QMenu* reports = menus_->addMenu(QStringLiteral("R&eports"));
     reports->setToolTipsVisible(true);
     AddItem(reports, QStringLiteral("&Schedule"), "actSchedule"); // no action of its own
-    AddLaterItem(reports, QStringLiteral("&APR Disclosure"), "actAprDisclosure");
+    AddItem(reports, QStringLiteral("&APR Disclosure"), "actAprDisclosure");
     connect(Item("actAprDisclosure"), &QAction::triggered, this, [this] { ShowAprDisclosure(); });
 
     QMenu* charts = menus_->addMenu(QStringLiteral("Charts"));
@@ -174,7 +174,7 @@ QMenu* TcalcAmort::BuildLoanMenu() {
         menu->menuAction()->setEnabled(false);
         menu->menuAction()->setToolTip(QString::fromLatin1(kNotAvailable));
     }
-    AddLaterItem(loan, QStringLiteral("APR Detail"), "actAprDetail");
+    AddItem(loan, QStringLiteral("APR Detail"), "actAprDetail");
     Item("actAprDetail")->setProperty(kHelpContextProperty, 343);
     connect(Item("actAprDetail"), &QAction::triggered, this, [this] { ShowAprDetail(); });
     AddLaterItem(loan, QStringLiteral("Summary"), "actSummary");
