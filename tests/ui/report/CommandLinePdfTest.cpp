@@ -64,6 +64,19 @@ const std::map<std::string, std::pair<std::vector<std::string>, std::string>> kQ
     {"irr", {{"Flows=-1000,300,400,500"}, "106.75"}},
     {"rembal", {{"PV=10000", "NumPmts=36", "Rate=10", "BalAfter=12"}, "$6,992.59"}},
     {"amort", {{"PV=10000", "NumPmts=36", "Rate=10", "--today=2024-03-01"}, "322.67"}},
+    // (10 000 - 1 000) / 5 a year; 5/15 of 9 000 in the first year; 2/5 of 9 000 in the first year.
+    {"sldep",
+     {{"BookValue=10000", "SalvageValue=1000", "RecoveryPeriod=5", "InService=2024-01-01"},
+      "$1,800.00"}},
+    {"sumofyears",
+     {{"BookValue=10000", "SalvageValue=1000", "RecoveryPeriod=5", "InService=2024-01-01"},
+      "$3,000.00"}},
+    {"decbal",
+     {{"BookValue=10000", "SalvageValue=1000", "RecoveryPeriod=5", "Acceleration=200",
+       "InService=2024-01-01"},
+      "$3,600.00"}},
+    // Five-year property, half-year convention: 32.00 % in the second year.
+    {"macrs", {{"BookValue=100000", "RecoveryPeriod=5", "InService=2024-01-01"}, "$32,000.00"}},
 };
 
 TEST(CommandLinePdf, EveryCalculatorPrintsItsResultsToAPdf) {
