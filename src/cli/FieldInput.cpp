@@ -53,19 +53,6 @@ FieldInput ParseChoice(const framework::FieldSpec& field, std::string_view text)
            std::string(field.Name()) + ": " + items;
 }
 
-std::string RangeText(FieldType type) {
-    switch (type) {
-    case FieldType::Int16:
-        return "a whole number from -32768 to 32767";
-    case FieldType::Int32:
-        return "a whole number from -2147483648 to 2147483647";
-    case FieldType::Single:
-        return "a number within the range of a single-precision real";
-    default:
-        return "a finite number";
-    }
-}
-
 } // namespace
 
 FieldInput ParseFieldInput(const framework::FieldSpec& field, std::string_view text) {
@@ -89,7 +76,8 @@ FieldInput ParseFieldInput(const framework::FieldSpec& field, std::string_view t
     const auto value =
         number ? framework::ConvertValue(FieldValue(*number), field.type) : std::nullopt;
     if (!value) {
-        return std::string(field.Name()) + " takes " + RangeText(field.type) + ", not '" +
+        return std::string(field.Name()) + " takes " +
+               framework::WhatTheFieldTakes(field.type, field.list) + ", not '" +
                std::string(text) + "'";
     }
     return *value;

@@ -1,5 +1,6 @@
 #include "amortization/calculator/DisclosureArguments.h"
 
+#include "amortization/calculator/ArgumentWords.h"
 #include "amortization/calculator/DisclosureReport.h"
 #include "framework/buffer/CalcBuffer.h"
 #include "framework/report/Format.h"
@@ -14,13 +15,6 @@ namespace quarvex::amortization {
 namespace {
 
 using framework::EBadArgument;
-
-bool SameName(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
 
 struct TextArgument {
     std::string_view name;
@@ -95,20 +89,6 @@ constexpr AmountArgument kAmounts[] = {
     {"LateCharge", &DisclosureInfo::lateCharge, "the late charge: an amount or a percent"},
 };
 
-bool YesOrNo(std::string_view name, std::string_view text) {
-    for (const std::string_view on : {"1", "yes", "true", "on"}) {
-        if (SameName(text, on)) {
-            return true;
-        }
-    }
-    for (const std::string_view off : {"0", "no", "false", "off"}) {
-        if (SameName(text, off)) {
-            return false;
-        }
-    }
-    throw EBadArgument(std::string(name) + " takes yes or no, not '" + std::string(text) + "'");
-}
-
 // The largest amount the dialog's "###,###.##" takes.
 constexpr double kLargestDisclosureAmount = 999999.99;
 
@@ -142,7 +122,7 @@ bool TakeDisclosureArgument(DisclosureInfo& info, std::string_view name, std::st
     }
     for (const SwitchArgument& s : kSwitches) {
         if (SameName(s.name, name)) {
-            info.*s.field = YesOrNo(s.name, value);
+            info.*s.field = Switch(s.name, value);
             return true;
         }
     }

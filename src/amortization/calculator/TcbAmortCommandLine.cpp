@@ -1,5 +1,6 @@
 // The amortization calculator on the command line: its settings as NAME=VALUE arguments, the
 // --apr and --csv switches and the members of its JSON.
+#include "amortization/calculator/ArgumentWords.h"
 #include "amortization/calculator/DisclosureArguments.h"
 #include "amortization/calculator/DisclosureReport.h"
 #include "amortization/calculator/LoanSettingSpecs.h"
@@ -23,13 +24,6 @@ using framework::OutputMember;
 using framework::OutputMembers;
 using framework::OutputValue;
 
-bool SameName(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
 constexpr std::array<std::string_view, 12> kMonths = {
     "January", "February", "March",     "April",   "May",      "June",
     "July",    "August",   "September", "October", "November", "December"};
@@ -50,20 +44,6 @@ long long CountIn(std::string_view name, std::string_view text, long long last) 
                            std::to_string(last) + ", not '" + std::string(text) + "'");
     }
     return *value;
-}
-
-bool Switch(std::string_view name, std::string_view text) {
-    for (const std::string_view on : {"1", "yes", "true", "on"}) {
-        if (SameName(text, on)) {
-            return true;
-        }
-    }
-    for (const std::string_view off : {"0", "no", "false", "off"}) {
-        if (SameName(text, off)) {
-            return false;
-        }
-    }
-    throw EBadArgument(std::string(name) + " takes yes or no, not '" + std::string(text) + "'");
 }
 
 std::string ListHelp(const LoanSettingSpec& setting) {

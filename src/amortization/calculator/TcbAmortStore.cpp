@@ -131,10 +131,8 @@ void ApplySettingCode(AmortSettings& settings, std::string_view name, std::optio
     }
 }
 
-std::optional<int> WholeNumber(const framework::FieldValue& value) {
-    if (const auto* choice = std::get_if<Choice>(&value)) {
-        return choice->index;
-    }
+// The whole number a value of any variant holds; nothing for a real or a text.
+template <class Variant> std::optional<int> IntegralOf(const Variant& value) {
     return std::visit(
         [](const auto& v) -> std::optional<int> {
             using V = std::decay_t<decltype(v)>;
@@ -147,17 +145,15 @@ std::optional<int> WholeNumber(const framework::FieldValue& value) {
         value);
 }
 
+std::optional<int> WholeNumber(const framework::FieldValue& value) {
+    if (const auto* choice = std::get_if<Choice>(&value)) {
+        return choice->index;
+    }
+    return IntegralOf(value);
+}
+
 std::optional<int> WholeNumber(const framework::SettingValue& value) {
-    return std::visit(
-        [](const auto& v) -> std::optional<int> {
-            using V = std::decay_t<decltype(v)>;
-            if constexpr (std::is_integral_v<V>) {
-                return static_cast<int>(v);
-            } else {
-                return std::nullopt;
-            }
-        },
-        value);
+    return IntegralOf(value);
 }
 
 } // namespace

@@ -9,15 +9,8 @@ namespace quarvex::engines {
 void coDecBal::Init(double bookValue, double salvageValue, double recoveryPeriod,
                     std::int16_t accelerationPercent, std::int32_t placedInService,
                     TDepreciationList& list) {
-    RequireUsableInputs(bookValue, recoveryPeriod);
-    ServiceMonthOf(placedInService);
-    bookValue_ = bookValue;
-    salvageValue_ = salvageValue;
-    recoveryPeriod_ = recoveryPeriod;
+    Begin(bookValue, salvageValue, recoveryPeriod, placedInService, list);
     accelerationPercent_ = accelerationPercent;
-    placedInService_ = placedInService;
-    list_ = &list;
-    list.clear();
 }
 
 void coDecBal::Calculate() {

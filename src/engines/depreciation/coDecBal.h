@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engines/depreciation/DepreciationRow.h"
+#include "engines/depreciation/coYearsDepreciation.h"
 
 #include <cstdint>
 
@@ -8,7 +8,7 @@ namespace quarvex::engines {
 
 // Declining balance at an accelerated rate, switching to straight line over the years left
 // once that takes at least as much; never below the salvage value.
-class coDecBal : public TCalcDepreciation {
+class coDecBal : public coYearsDepreciation {
 public:
     // Raises EDepreciation for a book value or recovery period too near zero; then stores the
     // inputs and empties the list.
@@ -18,12 +18,7 @@ public:
     void Calculate();
 
 private:
-    double bookValue_ = 0;
-    double salvageValue_ = 0;
-    double recoveryPeriod_ = 0;
     std::int16_t accelerationPercent_ = 0;
-    std::int32_t placedInService_ = 0;
-    TDepreciationList* list_ = nullptr;
 };
 
 } // namespace quarvex::engines

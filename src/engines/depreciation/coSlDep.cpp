@@ -7,15 +7,8 @@ namespace quarvex::engines {
 void coSlDep::Init(double bookValue, double salvageValue, double recoveryPeriod,
                    std::int16_t businessUse, std::int32_t placedInService,
                    TDepreciationList& list) {
-    RequireUsableInputs(bookValue, recoveryPeriod);
-    ServiceMonthOf(placedInService);
-    bookValue_ = bookValue;
-    salvageValue_ = salvageValue;
-    recoveryPeriod_ = recoveryPeriod;
+    Begin(bookValue, salvageValue, recoveryPeriod, placedInService, list);
     businessUse_ = businessUse;
-    placedInService_ = placedInService;
-    list_ = &list;
-    list.clear();
 }
 
 void coSlDep::Calculate() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engines/depreciation/DepreciationRow.h"
+#include "engines/depreciation/coYearsDepreciation.h"
 
 #include <cstdint>
 
@@ -8,7 +8,7 @@ namespace quarvex::engines {
 
 // Straight line: the depreciable amount in equal yearly parts, the first year prorated by the
 // months in service (the month placed in service counts whole).
-class coSlDep : public TCalcDepreciation {
+class coSlDep : public coYearsDepreciation {
 public:
     // Raises EDepreciation for a book value or recovery period too near zero; then stores the
     // inputs and empties the list.
@@ -19,12 +19,7 @@ public:
     std::int16_t BusinessUse() const { return businessUse_; }
 
 private:
-    double bookValue_ = 0;
-    double salvageValue_ = 0;
-    double recoveryPeriod_ = 0;
     std::int16_t businessUse_ = 0; // reported, not used
-    std::int32_t placedInService_ = 0;
-    TDepreciationList* list_ = nullptr;
 };
 
 } // namespace quarvex::engines

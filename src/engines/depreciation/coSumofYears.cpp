@@ -6,14 +6,7 @@ namespace quarvex::engines {
 
 void coSumofYears::Init(double bookValue, double salvageValue, double recoveryPeriod,
                         std::int32_t placedInService, TDepreciationList& list) {
-    RequireUsableInputs(bookValue, recoveryPeriod);
-    ServiceMonthOf(placedInService);
-    bookValue_ = bookValue;
-    salvageValue_ = salvageValue;
-    recoveryPeriod_ = recoveryPeriod;
-    placedInService_ = placedInService;
-    list_ = &list;
-    list.clear();
+    Begin(bookValue, salvageValue, recoveryPeriod, placedInService, list);
 }
 
 void coSumofYears::Calculate() {

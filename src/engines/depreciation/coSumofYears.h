@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engines/depreciation/DepreciationRow.h"
+#include "engines/depreciation/coYearsDepreciation.h"
 
 #include <cstdint>
 
@@ -8,20 +8,13 @@ namespace quarvex::engines {
 
 // Sum of the years' digits: year i of N takes (N + 1 - i) / (N (N + 1) / 2) of the depreciable
 // amount; the schedule ends at the salvage value.
-class coSumofYears : public TCalcDepreciation {
+class coSumofYears : public coYearsDepreciation {
 public:
     // Raises EDepreciation for a book value or recovery period too near zero; then stores the
     // inputs and empties the list.
     void Init(double bookValue, double salvageValue, double recoveryPeriod,
               std::int32_t placedInService, TDepreciationList& list);
     void Calculate();
-
-private:
-    double bookValue_ = 0;
-    double salvageValue_ = 0;
-    double recoveryPeriod_ = 0;
-    std::int32_t placedInService_ = 0;
-    TDepreciationList* list_ = nullptr;
 };
 
 } // namespace quarvex::engines

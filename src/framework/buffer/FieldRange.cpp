@@ -1,5 +1,6 @@
 #include "framework/buffer/FieldRange.h"
 
+#include "framework/buffer/FieldValueType.h"
 #include "framework/masks/MaskErrors.h"
 #include "framework/masks/NumberConventions.h"
 #include "framework/masks/NumericPicture.h"
@@ -11,21 +12,13 @@ namespace quarvex::framework {
 
 namespace {
 
+// Only numbers have a range; dates and texts are held by their masks' own rules.
 std::optional<masks::ValueType> NumericTypeOf(FieldType type) {
-    switch (type) {
-    case FieldType::Double:
-        return masks::ValueType::Double;
-    case FieldType::Single:
-        return masks::ValueType::Single;
-    case FieldType::Extended:
-        return masks::ValueType::Extended;
-    case FieldType::Int16:
-        return masks::ValueType::Int16;
-    case FieldType::Int32:
-        return masks::ValueType::Int32;
-    default:
+    const auto entry = EntryValueTypeOf(type);
+    if (!entry || *entry == masks::ValueType::Date || *entry == masks::ValueType::Text) {
         return std::nullopt;
     }
+    return entry;
 }
 
 // The largest value of `digits` whole and `decimals` decimal positions: 999.99 for 3 and 2.

@@ -28,7 +28,8 @@ std::string StoredText(const RegValue& stored) {
         stored);
 }
 
-// What a field of `type` takes, for the reason a stored value was left aside.
+} // namespace
+
 std::string WhatTheFieldTakes(FieldType type, ListItems list) {
     switch (type) {
     case FieldType::Int16:
@@ -49,8 +50,6 @@ std::string WhatTheFieldTakes(FieldType type, ListItems list) {
     }
     return "a text";
 }
-
-} // namespace
 
 void WriteFieldValue(RegIni& store, std::string_view name, const FieldValue& value) {
     std::visit(

@@ -32,6 +32,10 @@ StoredField ReadStoredField(const RegIni& store, std::string_view name, FieldTyp
 FieldValue ReadFieldValue(const RegIni& store, std::string_view name, FieldType type,
                           ListItems list, const FieldValue& current);
 
+// What a field of `type` takes, as the messages about refused values say it: "a whole number
+// from -32768 to 32767".
+std::string WhatTheFieldTakes(FieldType type, ListItems list);
+
 // Whether a value may stand in a field: of its type, finite, within its list or the calendar.
 bool FitsField(const FieldValue& value, FieldType type, ListItems list);
 

@@ -1,5 +1,6 @@
 #include "ui/framework/FieldEntry.h"
 
+#include "framework/buffer/FieldValueType.h"
 #include "framework/buffer/ValueConversion.h"
 #include "framework/dates/Calendar.h"
 
@@ -11,23 +12,8 @@ using framework::FieldType;
 using framework::FieldValue;
 
 masks::ValueType EntryTypeOf(FieldType type) {
-    switch (type) {
-    case FieldType::Double:
-        return masks::ValueType::Double;
-    case FieldType::Single:
-        return masks::ValueType::Single;
-    case FieldType::Extended:
-        return masks::ValueType::Extended;
-    case FieldType::Int16:
-        return masks::ValueType::Int16;
-    case FieldType::Int32:
-        return masks::ValueType::Int32;
-    case FieldType::Date:
-        return masks::ValueType::Date;
-    case FieldType::Text:
-        return masks::ValueType::Text;
-    case FieldType::Choice:
-        break;
+    if (const auto entry = framework::EntryValueTypeOf(type)) {
+        return *entry;
     }
     throw std::invalid_argument("A list field has no entry mask.");
 }

@@ -2,6 +2,7 @@
 #include "amortization/calculator/TcbAmort.h"
 #include "framework/dates/Calendar.h"
 #include "support/BufferFixture.h"
+#include "support/PdfText.h"
 #include "ui/platform/PdfPrinting.h"
 
 #include <gtest/gtest.h>
@@ -14,29 +15,6 @@ namespace quarvex::ui {
 namespace {
 
 using amortization::TcbAmort;
-
-// The text of a PDF as poppler's pdftotext reads it, pages kept in their layout.
-std::string PdfText(const std::filesystem::path& file) {
-    const std::string command = "pdftotext -layout '" + file.string() + "' - 2>/dev/null";
-    std::string text;
-    if (FILE* pipe = ::popen(command.c_str(), "r")) {
-        std::array<char, 4096> chunk{};
-        std::size_t read = 0;
-        while ((read = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0) {
-            text.append(chunk.data(), read);
-        }
-        ::pclose(pipe);
-    }
-    return text;
-}
-
-int Count(const std::string& text, const std::string& part) {
-    int count = 0;
-    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-        ++count;
-    }
-    return count;
-}
 
 TEST(AmortPrint, TheScheduleReadsBackWithItsRowsYearsAndPages) {
     testing::BufferFixture fixture;
@@ -58,7 +36,7 @@ TEST(AmortPrint, TheScheduleReadsBackWithItsRowsYearsAndPages) {
     data.Set(TcbAmort::FirstPmtDate, framework::Date{dates::DMYToDayNumber(1, 4, 2024)});
     amort.Calculate();
     ASSERT_TRUE(amort.Print());
-    const std::string text = PdfText(file);
+    const std::string text = testing::PdfText(file);
     ASSERT_FALSE(text.empty()) << "pdftotext read nothing";
 
     // The opening row's label and its date stand apart.
@@ -70,12 +48,12 @@ TEST(AmortPrint, TheScheduleReadsBackWithItsRowsYearsAndPages) {
         text, std::regex(R"(1/01 +04/01/2024 +\$899\.33 +\$149\.33 +\$750\.00 +\$149,850\.67)")))
         << text.substr(0, 4000);
     // One group per fiscal year from 2024 to 2054 (the last payment is in March 2054).
-    EXPECT_EQ(Count(text, "Annual Totals:"), 31);
-    EXPECT_EQ(Count(text, "Running Totals:"), 31);
+    EXPECT_EQ(testing::CountOf(text, "Annual Totals:"), 31);
+    EXPECT_EQ(testing::CountOf(text, "Running Totals:"), 31);
     // 2025 holds twelve whole payments: 12 x 899.33.
     EXPECT_NE(text.find("$10,791.96"), std::string::npos);
     EXPECT_NE(text.find("Page: 2"), std::string::npos);
-    EXPECT_GT(Count(text, "#/YR"), 5) << "every page carries the column headings";
+    EXPECT_GT(testing::CountOf(text, "#/YR"), 5) << "every page carries the column headings";
 }
 
 } // namespace

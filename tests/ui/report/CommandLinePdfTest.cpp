@@ -1,5 +1,6 @@
 #include "calculators/Catalog.h"
 #include "cli/CliRun.h"
+#include "support/PdfText.h"
 #include "support/TempDirectory.h"
 #include "ui/report/OffscreenPdfPrinting.h"
 
@@ -14,29 +15,6 @@ namespace {
 
 cli::CliRun Calc(const std::vector<std::string>& arguments) {
     return cli::RunCli(arguments, {}, &MakeOffscreenPdfPrinting);
-}
-
-// The text of a PDF as poppler's pdftotext reads it, pages kept in their layout.
-std::string PdfText(const std::filesystem::path& file) {
-    const std::string command = "pdftotext -layout '" + file.string() + "' - 2>/dev/null";
-    std::string text;
-    if (FILE* pipe = ::popen(command.c_str(), "r")) {
-        std::array<char, 4096> chunk{};
-        std::size_t read = 0;
-        while ((read = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0) {
-            text.append(chunk.data(), read);
-        }
-        ::pclose(pipe);
-    }
-    return text;
-}
-
-int Count(const std::string& text, const std::string& part) {
-    int count = 0;
-    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-        ++count;
-    }
-    return count;
 }
 
 // A question for every calculator, and a figure its printout must show (worked outside the
@@ -95,7 +73,7 @@ TEST(CommandLinePdf, EveryCalculatorPrintsItsResultsToAPdf) {
         ASSERT_EQ(run.code, 0) << run.err;
         EXPECT_NE(run.out.find(std::string(entry.Spec().name)), std::string::npos)
             << "the text is printed as well";
-        const std::string text = PdfText(file);
+        const std::string text = testing::PdfText(file);
         EXPECT_NE(text.find(std::string(entry.Spec().name)), std::string::npos) << text;
         EXPECT_NE(text.find(question->second.second), std::string::npos) << text;
         // Nothing but the PDF is left in the folder: it was written in one piece.
@@ -111,10 +89,10 @@ TEST(CommandLinePdf, SchedulesPrintEveryPageWithItsHeadings) {
     const cli::CliRun schedule = Calc({"amort", "PV=150000", "NumPmts=360", "Rate=6",
                                        "--today=2024-03-01", "--pdf", amort.string()});
     ASSERT_EQ(schedule.code, 0) << schedule.err;
-    const std::string pages = PdfText(amort);
+    const std::string pages = testing::PdfText(amort);
     // PMT(6%/12, 360, -150000) = 899.33; 360 payments need many pages, each numbered.
     EXPECT_NE(pages.find("899.33"), std::string::npos);
-    EXPECT_GE(Count(pages, "\f"), 8) << pages.substr(0, 2000);
+    EXPECT_GE(testing::CountOf(pages, "\f"), 8) << pages.substr(0, 2000);
     EXPECT_NE(pages.find("Page: 8"), std::string::npos);
     EXPECT_NE(pages.find("360"), std::string::npos);
 
@@ -125,10 +103,10 @@ TEST(CommandLinePdf, SchedulesPrintEveryPageWithItsHeadings) {
     const auto npv = folder / "netpv.pdf";
     const cli::CliRun table = Calc({"netpv", flows, "DiscountRate=6", "--pdf", npv.string()});
     ASSERT_EQ(table.code, 0) << table.err;
-    const std::string flowPages = PdfText(npv);
-    EXPECT_GE(Count(flowPages, "\f"), 2);
+    const std::string flowPages = testing::PdfText(npv);
+    EXPECT_GE(testing::CountOf(flowPages, "\f"), 2);
     // Every page of the table carries its headings: three pairs of columns a page.
-    EXPECT_GE(Count(flowPages, "Date"), 6) << flowPages.substr(0, 3000);
+    EXPECT_GE(testing::CountOf(flowPages, "Date"), 6) << flowPages.substr(0, 3000);
     EXPECT_NE(flowPages.find("Net Present Value"), std::string::npos);
 }
 

@@ -37,18 +37,8 @@ const framework::CalculatorSpec& TcbDecBal::Definition() {
         MoneyRow(SalvageValue, kWidth),           fields::NumberRow(RecoveryPeriod, kWidth),
         fields::PercentRow(Acceleration, kWidth), fields::TextRow(InService, kWidth),
     };
-    static const framework::CalculatorSpec spec = {
-        .stem = "decbal",
-        .name = "Declining Balance Depreciation Calculator",
-        .maxInstances = 2,
-        .helpTopic = 162,
-        .fields = table,
-        .localDefaults = locals,
-        .globalDefaults = globals,
-        .rows = rows,
-        .needsOwnWindow = true,
-        .outputFlags = OutputFlags(),
-    };
+    static const framework::CalculatorSpec spec = SpecOf(
+        {"decbal", "Declining Balance Depreciation Calculator", 162, table, locals, globals, rows});
     return spec;
 }
 

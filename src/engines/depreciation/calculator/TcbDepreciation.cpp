@@ -165,4 +165,19 @@ void TcbDepreciation::RequireAssetFits(std::size_t field, std::size_t capacity) 
     }
 }
 
+framework::CalculatorSpec TcbDepreciation::SpecOf(const SpecParts& parts) {
+    return {
+        .stem = parts.stem,
+        .name = parts.name,
+        .maxInstances = 2,
+        .helpTopic = parts.helpTopic,
+        .fields = parts.fields,
+        .localDefaults = parts.localDefaults,
+        .globalDefaults = parts.globalDefaults,
+        .rows = parts.rows,
+        .needsOwnWindow = true,
+        .outputFlags = OutputFlags(),
+    };
+}
+
 } // namespace quarvex::engines

@@ -35,6 +35,19 @@ public:
     // The command line's switches of the four calculators.
     static std::span<const framework::OutputFlagSpec> OutputFlags();
 
+    // What tells one depreciation calculator from another; the rest of its definition is
+    // common to the four (two windows each, a window of their own, the same switches).
+    struct SpecParts {
+        std::string_view stem;
+        std::string_view name;
+        int helpTopic;
+        std::span<const framework::FieldSpec> fields;
+        std::span<const framework::LocalDefaultSpec> localDefaults;
+        std::span<const framework::GlobalDefaultSpec> globalDefaults;
+        std::span<const framework::OutputRow> rows;
+    };
+    static framework::CalculatorSpec SpecOf(const SpecParts& parts);
+
 protected:
     TcbDepreciation(const framework::CalculatorSpec& spec, framework::BufferContext& context,
                     FileKind fileKind);

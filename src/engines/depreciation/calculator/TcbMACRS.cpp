@@ -70,18 +70,8 @@ const framework::CalculatorSpec& TcbMACRS::Definition() {
         fields::NumberRow(Section179, kWidth), fields::TextRow(Method, kWidth),
         fields::TextRow(Convention, kWidth),   fields::PercentRow(BusinessUse, kWidth),
     };
-    static const framework::CalculatorSpec spec = {
-        .stem = "macrs",
-        .name = "MACRS Depreciation Calculator",
-        .maxInstances = 2,
-        .helpTopic = 163,
-        .fields = table,
-        .localDefaults = locals,
-        .globalDefaults = globals,
-        .rows = rows,
-        .needsOwnWindow = true,
-        .outputFlags = OutputFlags(),
-    };
+    static const framework::CalculatorSpec spec =
+        SpecOf({"macrs", "MACRS Depreciation Calculator", 163, table, locals, globals, rows});
     return spec;
 }
 

@@ -5,18 +5,9 @@ namespace quarvex::engines {
 const framework::CalculatorSpec& TcbSlDep::Definition() {
     static const auto fields =
         FieldsWith({"Boo&k Value?:", "Sal&vage Value?:", "&Recovery Period?:"});
-    static const framework::CalculatorSpec spec = {
-        .stem = "sldep",
-        .name = "Straight Line Depreciation Calculator",
-        .maxInstances = 2,
-        .helpTopic = 160,
-        .fields = fields,
-        .localDefaults = LocalDefaults(),
-        .globalDefaults = GlobalDefaults(),
-        .rows = Rows(),
-        .needsOwnWindow = true,
-        .outputFlags = OutputFlags(),
-    };
+    static const framework::CalculatorSpec spec =
+        SpecOf({"sldep", "Straight Line Depreciation Calculator", 160, fields, LocalDefaults(),
+                GlobalDefaults(), Rows()});
     return spec;
 }
 

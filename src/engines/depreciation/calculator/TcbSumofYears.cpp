@@ -5,18 +5,9 @@ namespace quarvex::engines {
 const framework::CalculatorSpec& TcbSumofYears::Definition() {
     static const auto fields =
         FieldsWith({"Book &Value?:", "Salva&ge Value?:", "&Recovery Period? (Yrs):"});
-    static const framework::CalculatorSpec spec = {
-        .stem = "sumofyears",
-        .name = "Sum-of-Years Depreciation Calculator",
-        .maxInstances = 2,
-        .helpTopic = 161,
-        .fields = fields,
-        .localDefaults = LocalDefaults(),
-        .globalDefaults = GlobalDefaults(),
-        .rows = Rows(),
-        .needsOwnWindow = true,
-        .outputFlags = OutputFlags(),
-    };
+    static const framework::CalculatorSpec spec =
+        SpecOf({"sumofyears", "Sum-of-Years Depreciation Calculator", 161, fields, LocalDefaults(),
+                GlobalDefaults(), Rows()});
     return spec;
 }
 
