@@ -4,6 +4,7 @@
 #include "engine/EngineTypes.h"
 #include "framework/settings/AccountDetails.h"
 #include "platform/Messages.h"
+#include "ui/amortization/AmortChartWindow.h"
 #include "ui/amortization/AmortScheduleModel.h"
 #include "ui/amortization/AmortStatusBar.h"
 #include "ui/amortization/AmortTotalsPanel.h"
@@ -265,6 +266,10 @@ void TcalcAmort::HideResults() {
     results_->hide();
     model_->Clear();
     status_->Clear();
+    // The chart stays open, empty, and fills again at the next Calc.
+    if (chart_ != nullptr) {
+        chart_->Clear();
+    }
     ApplyEnabling();
 }
 
@@ -330,6 +335,7 @@ void TcalcAmort::ApplyEnabling() {
     Item("actSchedule")->setEnabled(shown);
     Item("actAprDetail")->setEnabled(shown);
     Item("actAprDisclosure")->setEnabled(shown);
+    Item("actScheduleChart")->setEnabled(shown);
 }
 
 void TcalcAmort::ShowStatus() {
@@ -359,6 +365,9 @@ void TcalcAmort::RebuildTabs(int selected) {
 }
 
 void TcalcAmort::ShowTab(int tab) {
+    if (chart_ != nullptr) {
+        chart_->ShowTab(tab);
+    }
     if (!Amort().HasResults() || tab < 0) {
         model_->Clear();
         return;
@@ -366,6 +375,19 @@ void TcalcAmort::ShowTab(int tab) {
     const TcbAmort::TabView view = Amort().ViewOfTab(static_cast<std::size_t>(tab));
     model_->ShowRows(view.FirstRow, view.EndRow);
     totals_->Show(view);
+}
+
+void TcalcAmort::ShowScheduleChart() {
+    if (!resultsShown_) {
+        return;
+    }
+    if (chart_ == nullptr) {
+        chart_ = new AmortChartWindow(Amort(), this);
+    }
+    chart_->ShowTab(years_->currentIndex());
+    chart_->show();
+    chart_->raise();
+    chart_->activateWindow();
 }
 
 void TcalcAmort::SelectTab(int tab) {

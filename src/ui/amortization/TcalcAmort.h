@@ -22,6 +22,7 @@ struct TAccountDetails;
 
 namespace quarvex::ui {
 
+class AmortChartWindow;
 class AmortScheduleModel;
 class AmortStatusBar;
 class AmortTotalsPanel;
@@ -82,6 +83,11 @@ public:
     // "&APR Disclosure": the disclosure information, then the printed statement.
     void ShowAprDisclosure();
 
+    // "&Schedule Chart": the window's chart of the schedule shown, opened or brought up.
+    void ShowScheduleChart();
+    // The chart once opened (it stays with the window, closed or not); null before.
+    AmortChartWindow* Chart() const { return chart_; }
+
 protected:
     void RefreshForm() override;
     void AfterFieldEdited(std::size_t field) override;
@@ -119,6 +125,7 @@ private:
     // kept while it is open.
     std::unique_ptr<framework::TAccountDetails> disclosureAccount_;
     TfrmAprInfo* disclosureInfo_ = nullptr;
+    AmortChartWindow* chart_ = nullptr;
     QMenuBar* menus_ = nullptr;
     QTabBar* years_ = nullptr;
     QTableView* grid_ = nullptr;

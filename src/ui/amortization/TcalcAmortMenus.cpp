@@ -76,7 +76,8 @@ void TcalcAmort::BuildMenus() {
 
     QMenu* charts = menus_->addMenu(QStringLiteral("Charts"));
     charts->setObjectName(QStringLiteral("mnuCharts"));
-    charts->menuAction()->setVisible(false);
+    connect(AddItem(charts, QStringLiteral("&Schedule Chart"), "actScheduleChart"),
+            &QAction::triggered, this, [this] { Guarded([this] { ShowScheduleChart(); }); });
 
     QAction* options = menus_->addAction(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("actOptions"));
