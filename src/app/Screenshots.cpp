@@ -175,6 +175,7 @@ bool ShootAmortization(ui::MainWindow& main, const QString& folder) {
     if (amort == nullptr) {
         return false;
     }
+    ReportPlace("Amortization Schedule 1 opened", *amort);
     using amortization::TcbAmort;
     // 200 000 at 6.5 % over 360 months: PMT(6.5 %/12, 360, -200000) = 1,264.14.
     const std::pair<std::size_t, const char*> typed[] = {
