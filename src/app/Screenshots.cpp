@@ -2,6 +2,10 @@
 
 #include "app/Program.h"
 #include "calculators/Loan.h"
+#include "engines/depreciation/calculator/TcbDecBal.h"
+#include "engines/depreciation/calculator/TcbMACRS.h"
+#include "engines/depreciation/calculator/TcbYearsDepreciation.h"
+#include "ui/amortization/TcalcAmort.h"
 #include "ui/dialogs/GlobalSettingsDialog.h"
 #include "ui/framework/TcalcBase.h"
 #include "ui/platform/ReportRendering.h"
@@ -14,11 +18,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabBar>
 #include <QTimer>
 
 #include <cstdio>
 #include <functional>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 namespace quarvex::app {
 
@@ -99,32 +106,55 @@ void TypeKeys(QWidget* field, const QString& text) {
     }
 }
 
-// Runs `action`, which opens a modal dialog; while the dialog shows, the screen is saved as
-// `name` and the dialog is closed as Esc would.
-bool WhileModal(const QString& folder, const QString& name, const std::function<void()>& action) {
+// Runs `action`, which opens a modal dialog; while the dialog shows, `look` saves what it
+// needs and the dialog is closed as Esc would.
+bool WhileModalDo(const QString& name, const std::function<bool(QWidget&)>& look,
+                  const std::function<void()>& action) {
     bool saved = false;
-    QTimer look;
-    look.setInterval(400);
-    QObject::connect(&look, &QTimer::timeout, [&] {
+    bool shown = false;
+    QTimer poll;
+    poll.setInterval(400);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal == nullptr || !modal->isVisible()) {
             return;
         }
-        look.stop();
-        saved = SaveScreen(folder, name);
+        poll.stop();
+        shown = true;
+        saved = look(*modal);
         if (auto* dialog = qobject_cast<QDialog*>(modal)) {
             dialog->reject();
         } else {
             modal->close();
         }
     });
-    look.start();
+    poll.start();
     action();
-    look.stop();
-    if (!saved) {
+    poll.stop();
+    if (!shown) {
         std::fprintf(stderr, "no dialog showed for %s\n", qPrintable(name));
     }
     return saved;
+}
+
+// The whole screen while the dialog `action` opens shows, saved as `name`.
+bool WhileModal(const QString& folder, const QString& name, const std::function<void()>& action) {
+    return WhileModalDo(
+        name, [&](QWidget&) { return SaveScreen(folder, name); }, action);
+}
+
+// The dialog `action` opens, itself and the whole screen around it: `name`.png and
+// screen-`name`.png.
+bool WhileModalWindow(const QString& folder, const QString& name,
+                      const std::function<void()>& action) {
+    return WhileModalDo(
+        name,
+        [&](QWidget& dialog) {
+            const bool own = Save(dialog, folder, name + QStringLiteral(".png"));
+            return SaveScreen(folder, QStringLiteral("screen-") + name + QStringLiteral(".png")) &&
+                   own;
+        },
+        action);
 }
 
 ui::TcalcBase* Open(ui::MainWindow& main, const char* stem, const QString& caption) {
@@ -135,6 +165,93 @@ ui::TcalcBase* Open(ui::MainWindow& main, const char* stem, const QString& capti
         std::fprintf(stderr, "%s did not open\n", qPrintable(caption));
     }
     return window;
+}
+
+// The amortization calculator with a 30-year loan calculated: the window, its Loan Settings
+// and its APR Detail.
+bool ShootAmortization(ui::MainWindow& main, const QString& folder) {
+    auto* amort = qobject_cast<ui::TcalcAmort*>(
+        Open(main, "amort", QStringLiteral("Amortization Schedule 1")));
+    if (amort == nullptr) {
+        return false;
+    }
+    ReportPlace("Amortization Schedule 1 opened", *amort);
+    using amortization::TcbAmort;
+    // 200 000 at 6.5 % over 360 months: PMT(6.5 %/12, 360, -200000) = 1,264.14.
+    const std::pair<std::size_t, const char*> typed[] = {
+        {TcbAmort::PV, "200000"},          {TcbAmort::NumPmts, "360"},
+        {TcbAmort::Rate, "6.5"},           {TcbAmort::Pmt, "0"},
+        {TcbAmort::OrgDate, "07/01/2024"}, {TcbAmort::FirstPmtDate, "08/01/2024"}};
+    for (const auto& [field, text] : typed) {
+        TypeKeys(amort->Editor(field).Widget(), QString::fromLatin1(text));
+    }
+    amort->ButtonOf(framework::Button::Calc)->click();
+    Settle();
+    if (!amort->ResultsShown()) {
+        std::fprintf(stderr, "the amortization schedule did not show\n");
+    }
+    bool allSaved = amort->ResultsShown();
+    allSaved &= Save(*amort, folder, QStringLiteral("amortization.png"));
+    amort->Years()->setCurrentIndex(1);
+    Settle();
+    allSaved &= Save(*amort, folder, QStringLiteral("amortization-first-year.png"));
+    allSaved &= SaveScreen(folder, QStringLiteral("screen-amortization.png"));
+    allSaved &= WhileModalWindow(folder, QStringLiteral("amortization-loan-settings"),
+                                 [amort] { amort->OpenLoanSettings(); });
+    allSaved &= WhileModalWindow(folder, QStringLiteral("amortization-apr-detail"),
+                                 [amort] { amort->ShowAprDetail(); });
+    amort->ButtonOf(framework::Button::Close)->click();
+    Settle();
+    return allSaved;
+}
+
+// The four depreciation calculators, each with a calculated asset.
+bool ShootDepreciation(ui::MainWindow& main, const QString& folder) {
+    using Years = engines::TcbYearsDepreciation;
+    using engines::TcbDecBal;
+    using engines::TcbMACRS;
+    using Typed = std::vector<std::pair<std::size_t, const char*>>;
+    const Typed years = {
+        {Years::BookValue, "10000"}, {Years::SalvageValue, "1000"}, {Years::RecoveryPeriod, "5"}};
+    const struct {
+        const char* stem;
+        const char* caption;
+        const char* name;
+        Typed typed;
+    } calculators[] = {
+        {"sldep", "Straight Line Depreciation Calculator 1", "straight-line-depreciation", years},
+        {"sumofyears", "Sum-of-Years Depreciation Calculator 1", "sum-of-years-depreciation",
+         years},
+        {"decbal",
+         "Declining Balance Depreciation Calculator 1",
+         "declining-balance-depreciation",
+         {{TcbDecBal::BookValue, "10000"},
+          {TcbDecBal::SalvageValue, "1000"},
+          {TcbDecBal::RecoveryPeriod, "5"},
+          {TcbDecBal::Acceleration, "200"}}},
+        {"macrs",
+         "MACRS Depreciation Calculator 1",
+         "macrs-depreciation",
+         {{TcbMACRS::BookValue, "100000"}, {TcbMACRS::RecoveryPeriod, "5"}}},
+    };
+    bool allSaved = true;
+    for (const auto& calculator : calculators) {
+        ui::TcalcBase* window =
+            Open(main, calculator.stem, QString::fromLatin1(calculator.caption));
+        if (window == nullptr) {
+            allSaved = false;
+            continue;
+        }
+        for (const auto& [field, text] : calculator.typed) {
+            TypeKeys(window->Editor(field).Widget(), QString::fromLatin1(text));
+        }
+        window->ButtonOf(framework::Button::Calc)->click();
+        Settle();
+        allSaved &= Save(*window, folder, QStringLiteral("%1.png").arg(calculator.name));
+        window->ButtonOf(framework::Button::Close)->click();
+        Settle();
+    }
+    return allSaved;
 }
 
 } // namespace
@@ -227,6 +344,9 @@ int TakeScreenshots(Program& program, const PicturePrinting& printing, const QSt
         window->ButtonOf(framework::Button::Close)->click();
         Settle();
     }
+
+    allSaved &= ShootAmortization(main, folder);
+    allSaved &= ShootDepreciation(main, folder);
 
     main.OpenPreferences();
     Settle();

@@ -27,7 +27,10 @@ private:
 // Goes through the started program as a new user would and saves pictures into `folder`: the
 // windows themselves (main-window.png, loan-calculator.png with a loan of 10,000 over 36
 // months at 10 % solved for its payment, loan-after-refusal.png, the few-field calculators
-// with their options panels, the three settings pages), the whole screen with the window
+// with their options panels, the three settings pages, amortization*.png with a loan of
+// 200,000 over 360 months at 6.5 % scheduled, on "All" and on its first year, with its Loan
+// Settings and APR Detail dialogs, and the four depreciation calculators with an asset
+// calculated, *-depreciation.png), the whole screen with the window
 // manager's frames (screen-*.png: the Loan calculator, its message, its refusal of an amount,
 // two Loan windows, the settings and printer-font dialogs), loan-print.png (the printed page,
 // through PicturePrinting) and program-icon.png. It prints where each window stands when it

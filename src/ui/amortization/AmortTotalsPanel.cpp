@@ -16,7 +16,8 @@ AmortTotalsPanel::AmortTotalsPanel(const masks::NumberConventions& conventions, 
     const QString captions[] = {QStringLiteral("Annual Totals:"),
                                 QStringLiteral("Running Totals:")};
     for (int line = 0; line < 2; ++line) {
-        grid->addWidget(new QLabel(captions[line], this), line, 0);
+        captions_[static_cast<std::size_t>(line)] = new QLabel(captions[line], this);
+        grid->addWidget(captions_[static_cast<std::size_t>(line)], line, 0);
         for (int amount = 0; amount < 3; ++amount) {
             auto* label = new QLabel(this);
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -24,6 +25,20 @@ AmortTotalsPanel::AmortTotalsPanel(const masks::NumberConventions& conventions, 
             label->setMinimumWidth(110);
             grid->addWidget(label, line, amount + 1);
             amounts_[static_cast<std::size_t>(line)][static_cast<std::size_t>(amount)] = label;
+        }
+    }
+}
+
+void AmortTotalsPanel::AlignUnder(int captionWidth, const std::array<int, 3>& amountWidths,
+                                  int inset) {
+    auto* grid = static_cast<QGridLayout*>(layout());
+    grid->setHorizontalSpacing(0);
+    grid->setColumnStretch(static_cast<int>(amountWidths.size()) + 1, 1);
+    for (std::size_t line = 0; line < 2; ++line) {
+        captions_[line]->setFixedWidth(captionWidth);
+        for (std::size_t amount = 0; amount < amountWidths.size(); ++amount) {
+            amounts_[line][amount]->setFixedWidth(amountWidths[amount]);
+            amounts_[line][amount]->setContentsMargins(0, 0, inset, 0);
         }
     }
 }
@@ -41,7 +56,11 @@ void AmortTotalsPanel::Show(const amortization::TcbAmort::TabView& view) {
 }
 
 QString AmortTotalsPanel::Text(Line line, Amount amount) const {
-    return amounts_.at(static_cast<std::size_t>(line)).at(static_cast<std::size_t>(amount))->text();
+    return AmountLabel(line, amount).text();
+}
+
+const QLabel& AmortTotalsPanel::AmountLabel(Line line, Amount amount) const {
+    return *amounts_.at(static_cast<std::size_t>(line)).at(static_cast<std::size_t>(amount));
 }
 
 } // namespace quarvex::ui

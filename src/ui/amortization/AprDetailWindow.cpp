@@ -121,7 +121,13 @@ void TfrmAmortAPR::showEvent(QShowEvent* event) {
         RunGuarded(ui_.buffers.messages, [this] {
             framework::RegIni& store = ui_.buffers.store;
             store.SetCurSubKey(PositionKey());
-            const QPoint here = ClientPosition(this);
+            // Never placed before: over the middle of the window it was opened from.
+            QPoint here = ClientPosition(this);
+            if (const QWidget* owner = parentWidget()) {
+                const QPoint middle = owner->window()->geometry().center();
+                adjustSize(); // the size it is placed with
+                here = middle - QPoint(width() / 2, height() / 2);
+            }
             PlaceWindow(this, QPoint(store.ReadInteger("Left", here.x()),
                                      store.ReadInteger("Top", here.y())));
         });

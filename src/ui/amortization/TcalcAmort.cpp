@@ -171,6 +171,10 @@ void TcalcAmort::BuildResultsPart() {
     shown->addWidget(grid_);
 
     totals_ = new AmortTotalsPanel(controller_->Buffer().Context().conventions, results_);
+    // The payment, principal and interest totals stand under the grid's own columns.
+    constexpr int kCellInset = 4;
+    totals_->AlignUnder(grid_->frameWidth() + kColumnWidths[0] + kColumnWidths[1],
+                        {kColumnWidths[2], kColumnWidths[3], kColumnWidths[4]}, kCellInset);
     shown->addWidget(totals_);
     // Hidden results keep their room, so the fixed-size window does not jump.
     QSizePolicy keep = results_->sizePolicy();

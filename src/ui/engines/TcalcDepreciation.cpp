@@ -38,7 +38,6 @@ TcalcDepreciation::TcalcDepreciation(std::unique_ptr<framework::CalculatorContro
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->setMinimumHeight(table_->verticalHeader()->defaultSectionSize() * (kVisibleRows + 1));
     AddBelowFields(table_);
     for (const auto& [button, context] : kCalculatorButtonHelp) {
@@ -104,6 +103,30 @@ void TcalcDepreciation::ShowSchedule() {
         table_->setItem(
             row, column + 2,
             Cell(report::Format("%16.2m", {entry.AdjustedBasis}, conventions), Qt::AlignRight));
+    }
+    FillWidth();
+}
+
+void TcalcDepreciation::FillWidth() {
+    // Each column as wide as its contents, then the room left over shared by the amount
+    // columns, so that the schedule spans the table instead of leaving a blank band beside it.
+    table_->resizeColumnsToContents();
+    const int columns = table_->columnCount();
+    const int amountColumns = columns / kColumnsPerGroup * (kColumnsPerGroup - 1);
+    const int spare = table_->viewport()->width() - table_->horizontalHeader()->length();
+    if (spare <= 0 || amountColumns == 0) {
+        return;
+    }
+    int left = spare;
+    int shared = 0;
+    for (int column = 0; column < columns; ++column) {
+        if (column % kColumnsPerGroup == 0) {
+            continue; // the year keeps its width
+        }
+        ++shared;
+        const int extra = shared == amountColumns ? left : spare / amountColumns;
+        table_->setColumnWidth(column, table_->columnWidth(column) + extra);
+        left -= extra;
     }
 }
 

@@ -26,6 +26,7 @@ protected:
 
 private:
     void ShowSchedule();
+    void FillWidth();
 
     QTableWidget* table_ = nullptr;
 };

@@ -8,6 +8,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -172,6 +174,32 @@ TEST_F(AmortWindowTest, AYearTabShowsItsRowsAndTheTotalsOfThatYear) {
                   window->Totals()->Text(Totals::Running, amount));
     }
     EXPECT_EQ(window->Totals()->Text(Totals::Running, Totals::Principal), "$100,000.00");
+}
+
+TEST_F(AmortWindowTest, EachTotalStandsUnderItsColumnOfTheGrid) {
+    TcalcAmort* window = Open();
+    ASSERT_NE(window, nullptr);
+    Enter(*window, "200000", "360", "6.5", "0", "07/01/2024", "08/01/2024");
+    Calc(*window);
+    ASSERT_TRUE(window->ResultsShown());
+    window->layout()->activate();
+    using Totals = AmortTotalsPanel;
+    const QTableView& grid = *window->Grid();
+    const struct {
+        Totals::Amount amount;
+        int column;
+    } columns[] = {{Totals::Payment, AmortScheduleModel::Payment},
+                   {Totals::Principal, AmortScheduleModel::Principal},
+                   {Totals::Interest, AmortScheduleModel::Interest}};
+    for (const auto& [amount, column] : columns) {
+        const int left =
+            grid.viewport()->mapTo(window, QPoint(grid.columnViewportPosition(column), 0)).x();
+        for (const auto line : {Totals::Annual, Totals::Running}) {
+            const QLabel& label = window->Totals()->AmountLabel(line, amount);
+            EXPECT_EQ(label.mapTo(window, QPoint(0, 0)).x(), left) << column;
+            EXPECT_EQ(label.width(), grid.columnWidth(column)) << column;
+        }
+    }
 }
 
 TEST_F(AmortWindowTest, YearButtonsAndKeysMoveAlongTheTabs) {

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace quarvex::ui {
 namespace {
 
@@ -123,6 +125,18 @@ TEST_F(AprDetailWindowTest, KeepsItsPlaceUnderItsOwnKey) {
     window.done(QDialog::Accepted);
     EXPECT_EQ(Position("Left"), std::to_string(where.x()));
     EXPECT_EQ(Position("Top"), std::to_string(where.y()));
+}
+
+TEST_F(AprDetailWindowTest, FirstOpensOverTheMiddleOfItsCalculator) {
+    QWidget calculator;
+    calculator.setGeometry(50, 40, 700, 520);
+    calculator.show();
+    TfrmAmortAPR window(fixture.ui, AprDetailOf(amort), &calculator);
+    window.show();
+    const QPoint middle = window.geometry().center();
+    EXPECT_LE(std::abs(middle.x() - calculator.geometry().center().x()), 1);
+    EXPECT_LE(std::abs(middle.y() - calculator.geometry().center().y()), 1);
+    window.done(QDialog::Rejected);
 }
 
 TEST_F(AprDetailWindowTest, WithoutAScheduleNothingOpens) {

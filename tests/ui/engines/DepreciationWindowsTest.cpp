@@ -5,6 +5,7 @@
 #include "ui/engines/TcalcDepreciation.h"
 #include "ui/framework/UiTestContext.h"
 
+#include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -109,6 +110,27 @@ TEST_F(DepreciationWindows, ALongScheduleTakesTwoGroupsOfColumns) {
     EXPECT_EQ(table.item(0, 3)->text(), "2022");
     EXPECT_EQ(table.item(19, 3)->text(), "2060");
     EXPECT_EQ(table.horizontalHeaderItem(3)->text(), "Year");
+}
+
+TEST_F(DepreciationWindows, TheScheduleSpansTheTableWithEveryFigureWhole) {
+    using MA = engines::TcbMACRS;
+    for (const char* period : {"5", "39"}) { // one group of columns, then two
+        TcalcDepreciation* window =
+            Calculate<MA>(macrs, {{MA::BookValue, "100000"}, {MA::RecoveryPeriod, period}});
+        ASSERT_NE(window, nullptr);
+        const QTableWidget& table = *window->ScheduleTable();
+        EXPECT_EQ(table.horizontalHeader()->length(), table.viewport()->width()) << period;
+        for (int column = 0; column < table.columnCount(); ++column) {
+            for (int row = 0; row < table.rowCount(); ++row) {
+                if (const QTableWidgetItem* item = table.item(row, column)) {
+                    EXPECT_LT(table.fontMetrics().horizontalAdvance(item->text().trimmed()),
+                              table.columnWidth(column))
+                        << period << " " << row << "," << column;
+                }
+            }
+        }
+        window->close();
+    }
 }
 
 TEST_F(DepreciationWindows, MacrsRefusesARecoveryPeriodOfNothingAndGoesToIt) {
