@@ -11,6 +11,7 @@
 #include "ui/amortization/DisclosureInfoDialog.h"
 #include "ui/framework/HelpContext.h"
 #include "ui/platform/QtText.h"
+#include "ui/platform/WindowPlacement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -260,6 +261,9 @@ void TcalcAmort::RecalcSchedule() {
 void TcalcAmort::ShowResults() {
     resultsShown_ = true;
     results_->show();
+    // The schedule makes the window grow downwards: it moves up as far as it must to stay on
+    // its screen, buttons and status bar included.
+    PlaceWindow(this, ClientPosition(this));
     ShowTab(years_->currentIndex());
     ShowStatus();
     ApplyEnabling();

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 
 namespace quarvex::ui {
@@ -346,6 +347,24 @@ TEST_F(AmortWindowTest, EveryMenuLetterOpensItsMenuAlone) {
     }
     EXPECT_EQ(window->ButtonOf(Button::Calc)->text(), "Calc");
     EXPECT_EQ(window->ButtonOf(Button::Copy)->text(), "Cop&y");
+}
+
+// The schedule makes the window grow downwards; opened low on the screen it moves up so that
+// its buttons and status bar stay on the screen.
+TEST_F(AmortWindowTest, AWindowGrownByItsScheduleStaysOnItsScreen) {
+    TcalcAmort* window = Open();
+    ASSERT_NE(window, nullptr);
+    const QRect available = window->screen()->availableGeometry();
+    window->move(available.left() + 10, available.bottom() - window->height() - 10);
+    const int left = window->geometry().left();
+    Enter(*window, "200000", "360", "6", "0", "04/01/2024", "05/01/2024");
+    Calc(*window);
+    ASSERT_TRUE(window->ResultsShown());
+    const QRect placed = window->geometry();
+    ASSERT_LE(placed.height(), available.height()) << "the screen is too small for the test";
+    EXPECT_GE(placed.top(), available.top());
+    EXPECT_LE(placed.bottom(), available.bottom());
+    EXPECT_EQ(placed.left(), left) << "only as far as it must: upwards";
 }
 
 } // namespace
