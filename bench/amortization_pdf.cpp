@@ -1,6 +1,7 @@
 // The printed amortization schedule: a 40-year daily loan (14 600 payments and the opening
 // row) calculated once, then printed whole to a PDF with its page headings and fiscal-year
 // groups. Target: under 5 s. Runs on the offscreen Qt platform unless another one is set.
+#include "QtBenchmarkMain.h"
 #include "amortization/calculator/TcbAmort.h"
 #include "framework/dates/Calendar.h"
 #include "support/BufferFixture.h"
@@ -52,13 +53,4 @@ BENCHMARK(BM_WholeDailySchedulePrintedToPdf)->Unit(benchmark::kMillisecond)->Ite
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    }
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+QUARVEX_QT_BENCHMARK_MAIN()

@@ -1,6 +1,7 @@
 // The amortization window: from Calc pressed to the grid painted, for a 40-year daily loan
 // (14 600 payments and the opening row). Target: under 100 ms. Runs on any Qt platform; with
 // none set it uses the offscreen one (or run it under xvfb-run).
+#include "QtBenchmarkMain.h"
 #include "amortization/calculator/TcbAmort.h"
 #include "framework/dates/Calendar.h"
 #include "ui/amortization/AmortScheduleModel.h"
@@ -62,13 +63,4 @@ BENCHMARK(BM_CalcToGridPainted)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    }
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+QUARVEX_QT_BENCHMARK_MAIN()
