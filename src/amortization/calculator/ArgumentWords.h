@@ -1,12 +1,14 @@
 #pragma once
 
+#include "framework/store/RegKeyPath.h"
+
 #include <string_view>
 
 // The words the amortization calculator's command-line arguments share.
 namespace quarvex::amortization {
 
-// Names and words of arguments match in any case.
-bool SameName(std::string_view a, std::string_view b);
+// Names and words of arguments match in any case, as stored value names do.
+using framework::SameName;
 
 // A yes-or-no argument: 1, yes, true or on; 0, no, false or off (any case). Raises
 // framework::EBadArgument naming the argument for anything else.

@@ -1,13 +1,10 @@
 #include "amortization/calculator/AmortCalcTestSupport.h"
 #include "amortization/calculator/DisclosureReport.h"
+#include "support/PdfText.h"
 #include "support/TempDirectory.h"
 #include "ui/platform/ReportRendering.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 namespace quarvex::ui {
 namespace {
@@ -35,19 +32,14 @@ protected:
     std::string Statement() {
         const auto figures = loan.buffer.MakeDisclosureFigures();
         const auto pdf = folder / "statement.pdf";
-        const auto txt = folder / "statement.txt";
         RenderToPdf(pdf, "APR Disclosure", [&](ReportCanvas& canvas) {
             amortization::PrintDisclosureReport(
                 canvas, figures, info, amortization::testing::Day(2024, 1, 15), loan.conventions);
         });
-        const std::string command =
-            "pdftotext -layout '" + pdf.string() + "' '" + txt.string() + "'";
-        EXPECT_EQ(std::system(command.c_str()), 0) << command;
-        std::ifstream in(txt);
-        std::ostringstream text;
-        text << in.rdbuf();
+        const std::string text = quarvex::testing::PdfText(pdf);
+        EXPECT_FALSE(text.empty()) << "pdftotext read nothing from " << pdf;
         std::string folded;
-        for (const char c : text.str()) {
+        for (const char c : text) {
             if (c != ' ' || folded.empty() || folded.back() != ' ') {
                 folded += c;
             }
