@@ -1,6 +1,7 @@
 #include "engines/depreciation/calculator/TcbDepreciation.h"
 
 #include "framework/buffer/FieldRange.h"
+#include "framework/buffer/FieldStorage.h"
 #include "framework/codec/CodecErrors.h"
 #include "framework/codec/FileHeader.h"
 #include "framework/codec/WholeFile.h"
@@ -22,22 +23,16 @@ constexpr const char* kYear = "Year";
 constexpr const char* kDepreciation = "Depreciation";
 constexpr const char* kAdjustedBasis = "Adjusted Basis";
 
+// What a file may bring into a field: what any stored value must be (framework::FitsField), a
+// placed-in-service day rather than none, and a number within the field's mask.
 bool HoldableValue(const framework::FieldSpec& field, const framework::FieldValue& value) {
-    if (!framework::HoldsType(value, field.type)) {
+    if (!framework::FitsField(value, field.type, field.list)) {
         return false;
     }
-    switch (field.type) {
-    case FieldType::Date:
-        return dates::IsValidDayNumber(std::get<framework::Date>(value).day);
-    case FieldType::Choice: {
-        const auto index = std::get<framework::Choice>(value).index;
-        return index >= 0 && static_cast<std::size_t>(index) < field.list.size();
+    if (const auto* date = std::get_if<framework::Date>(&value)) {
+        return date->day != dates::kNoDate;
     }
-    case FieldType::Text:
-        return true;
-    default:
-        return !framework::OutsideFieldRange(field, value);
-    }
+    return !framework::OutsideFieldRange(field, value);
 }
 
 } // namespace
