@@ -15,6 +15,7 @@
 #include "framework/settings/ApplicationValues.h"
 #include "framework/settings/DataFolders.h"
 #include "framework/store/RegIni.h"
+#include "framework/store/RegKeyPath.h"
 #include "framework/store/StorePaths.h"
 
 #include <algorithm>
@@ -47,12 +48,7 @@ struct BadArguments {
     std::string message;
 };
 
-bool SameName(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
+using framework::SameName; // names match in any case, as stored value names do
 
 std::optional<std::size_t> FindField(const framework::CalculatorSpec& spec, std::string_view name) {
     for (std::size_t i = 0; i < spec.fields.size(); ++i) {

@@ -11,6 +11,7 @@
 #include "framework/dates/DateText.h"
 #include "framework/settings/ApplicationValues.h"
 #include "framework/store/RegIni.h"
+#include "framework/store/RegKeyPath.h"
 #include "framework/store/StorePaths.h"
 
 #include <algorithm>
@@ -28,12 +29,7 @@ constexpr std::string_view kDatabaseUsage =
     "usage: quarvex-calc db accounts | db loans ACCOUNTNO | amort ... --save ACCOUNTNO | "
     "amort --load LOANNO";
 
-bool SameName(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
+using framework::SameName; // names match in any case, as stored value names do
 
 std::string Money(double value) {
     char text[64];
